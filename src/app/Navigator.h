@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+class Screen;
+
+enum class ScreenId { Menu, Drill, Grade };
+
+// Moves from screen to screen and ends the program. Exactly one screen is loaded and on show
+// at a time; a move unloads the current screen, then creates the next in its designed state,
+// runs its Load handler and shows it.
+class Navigator : public QObject
+{
+    Q_OBJECT
+public:
+    void setScreen(ScreenId id, Screen *screen);
+
+    // Start-up: shows the Menu screen.
+    void start();
+    void moveTo(ScreenId target);
+    // Unloads the screen on show and ends the program at once.
+    void endProgram();
+    // The close box of the screen on show: unloaded, and the program ends.
+    void closeBoxPressed(Screen *screen);
+
+    bool hasEnded() const { return m_ended; }
+    bool hasCurrent() const { return m_current != nullptr; }
+    ScreenId currentId() const { return m_currentId; }
+    Screen *current() const { return m_current; }
+    Screen *screen(ScreenId id) const;
+
+Q_SIGNALS:
+    void programEnded();
+
+private:
+    void show(ScreenId target);
+
+    Screen *m_screens[3] = {nullptr, nullptr, nullptr};
+    Screen *m_current = nullptr;
+    ScreenId m_currentId = ScreenId::Menu;
+    bool m_ended = false;
+};

@@ -1,0 +1,25 @@
+#include "app/Program.h"
+
+#include "app/MenuScreen.h"
+#include "drill/DrillScreen.h"
+#include "grade/GradeScreen.h"
+
+Program::Program(const QString &baseDir, Clock &clock, RandomSource &random, SoundPlayer &sound,
+                 PictureLoader &pictures)
+    : m_context{m_state, clock, random, sound, pictures, m_navigator}
+{
+    m_state.BaseDir = baseDir;
+    m_menu = std::make_unique<MenuScreen>(m_context);
+    m_drill = std::make_unique<DrillScreen>(m_context);
+    m_grade = std::make_unique<GradeScreen>(m_context);
+    m_navigator.setScreen(ScreenId::Menu, m_menu.get());
+    m_navigator.setScreen(ScreenId::Drill, m_drill.get());
+    m_navigator.setScreen(ScreenId::Grade, m_grade.get());
+}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    m_navigator.start();
+}

@@ -1,0 +1,39 @@
+#include "app/Screen.h"
+
+#include "app/Navigator.h"
+#include "ui/ErrorGuard.h"
+#include "ui/ScreenWindow.h"
+
+#include <QTimer>
+
+Screen::Screen(AppContext &ctx) : context(ctx)
+{
+}
+
+void Screen::show()
+{
+    m_window = createWindow();
+    ErrorGuard::connect(m_window.data(), &ScreenWindow::closeBoxPressed, this,
+                        [this] { context.navigator.closeBoxPressed(this); });
+    load();
+    // A Load handler that failed never gets here: the screen is never shown.
+    m_window->open();
+}
+
+void Screen::unload()
+{
+    if (!m_window)
+        return;
+    ScreenWindow *window = m_window;
+    m_window = nullptr;
+    unloaded();
+    // Its timers go with the window: none may tick between now and the deferred delete.
+    for (QTimer *timer : window->findChildren<QTimer *>())
+        timer->stop();
+    for (QObject *child : window->findChildren<QObject *>())
+        child->blockSignals(true);
+    window->blockSignals(true);
+    window->hide();
+    // Deferred: the unload usually runs inside a click on one of the window's own buttons.
+    window->deleteLater();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "ui/ScreenWindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+
+// One screen: an object that lives for the whole run and owns its fields, and a window with its
+// controls that exists only while the screen is loaded. Every showing creates the window anew in
+// its designed state and runs the Load handler, so each showing starts afresh.
+class Screen : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Screen(AppContext &context);
+
+    bool isLoaded() const { return !m_window.isNull(); }
+    ScreenWindow *window() const { return m_window; }
+
+protected:
+    // The window and its controls in their designed state.
+    virtual ScreenWindow *createWindow() = 0;
+    // The Load handler: runs at every showing, before the window is visible.
+    virtual void load() = 0;
+    // The window is going away: drop every pointer into it.
+    virtual void unloaded() {}
+
+    AppContext &context;
+
+private:
+    friend class Navigator;
+    void show();
+    void unload();
+
+    QPointer<ScreenWindow> m_window;
+};

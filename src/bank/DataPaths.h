@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The five sound effects of the sound folder.
+enum class Sound { Correct, Wrong, Burst, NoGood, Pass };
+
+// Forms every data path the program names: the base folder followed by a relative path that
+// begins with a backslash, spelled in lower case, numbers in plain decimal digits
+// ("\question\g3_4\q12.gif"). DataFile::locate turns such a path into a file of this system.
+class DataPaths
+{
+public:
+    explicit DataPaths(QString baseDir) : m_baseDir(std::move(baseDir)) {}
+
+    QString answerFile(const QString &relativeAnswerFile) const { return m_baseDir + relativeAnswerFile; }
+    QString titlePicture(const QString &gradeCode) const;
+    QString questionPicture(const QString &gradeCode, int question) const;
+    QString choicesPicture(const QString &gradeCode, int question) const;
+    // The highlighted picture "\title\r3.gif" or the plain one "\title\r3b.gif" of grade button n.
+    QString gradeButtonPicture(int n, bool highlighted) const;
+    QString sound(Sound sound) const;
+
+    static QString soundFileName(Sound sound);
+
+private:
+    QString m_baseDir;
+};

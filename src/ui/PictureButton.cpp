@@ -1,0 +1,43 @@
+#include "ui/PictureButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void PictureButton::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+QSize PictureButton::sizeHint() const
+{
+    return m_picture.isNull() ? QSize(16, 16) : m_picture.size();
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    QPoint at((width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2);
+    if (isDown())
+        at += QPoint(1, 1); // a pressed face sinks by a pixel
+    if (!m_picture.isNull())
+        painter.drawPixmap(at, m_picture);
+    if (hasFocus()) {
+        QPen pen(Qt::white, 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QAbstractButton::mouseMoveEvent(event);
+    Q_EMIT pointerMoved();
+}

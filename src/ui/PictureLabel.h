@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+// An image control: shows a picture at one screen pixel per picture pixel and takes the
+// picture's size, its position unchanged. Transparent pixels show what lies below. Pointer
+// movement over it belongs to it: it never reaches the window behind.
+class PictureLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit PictureLabel(QWidget *parent);
+
+    void setPicture(const QPixmap &picture);
+    bool hasPicture() const { return !m_picture.isNull(); }
+    const QPixmap &picture() const { return m_picture; }
+
+private:
+    QPixmap m_picture;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ui/ControlSpec.h"
+
+#include <QColor>
+#include <QHash>
+#include <QPixmap>
+#include <QWidget>
+
+class PictureButton;
+class PictureLabel;
+class QLabel;
+
+// The window of one screen in its designed state: fixed client size, title and close box
+// only, centred when shown, the background picture drawn from the top-left corner at its
+// natural size (what does not fit is cut off), and the controls of its layout table.
+class ScreenWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Design
+    {
+        QString objectName;   // "ドリル"
+        QString caption;      // "ドリル"
+        int clientWidth;      // twips
+        int clientHeight;     // twips
+        QColor background;    // under the picture; seen only where the picture does not reach
+        QString backgroundPicture; // resource path
+    };
+
+    ScreenWindow(const Design &design, const LayoutTable &controls);
+
+    PictureButton *button(const QString &name) const;
+    PictureLabel *image(const QString &name) const;
+    QLabel *label(const QString &name) const;
+    QWidget *control(const QString &name) const;
+
+    // Shows the window centred on the screen.
+    void open();
+
+    // The control that holds the keyboard focus when the window opens.
+    void setInitialFocus(QWidget *control);
+
+    // Loads a built-in picture compiled into the program.
+    static QPixmap builtinPicture(const QString &resourcePath);
+
+Q_SIGNALS:
+    // The user closed the window through its close box.
+    void closeBoxPressed();
+    // Pointer movement over the window itself, where no control lies under the pointer
+    // (only while mouse tracking is on).
+    void backgroundPointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void createControls(const LayoutTable &controls);
+
+    QColor m_background;
+    QPixmap m_backgroundPicture;
+    QHash<QString, QWidget *> m_controls;
+    QWidget *m_initialFocus = nullptr;
+};

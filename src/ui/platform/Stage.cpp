@@ -1,0 +1,51 @@
+#include "ui/platform/Stage.h"
+
+#include "ui/ErrorGuard.h"
+#include "ui/platform/Clock.h"
+
+#include <cmath>
+
+Stage::Stage(const Clock &clock, double delaySeconds, std::function<void()> action, QObject *parent)
+    : QObject(parent), m_clock(clock), m_delay(delaySeconds), m_action(std::move(action))
+{
+    // A coarse timer may wander by 5% and move the action to another tick.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(IntervalMs);
+    ErrorGuard::connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
+}
+
+void Stage::begin()
+{
+    m_timer.start();
+    m_start = roundHalfEven(m_clock.secondsSinceMidnight());
+}
+
+void Stage::stop()
+{
+    m_timer.stop();
+}
+
+void Stage::tick()
+{
+    if (!isRunning())
+        return;
+    if (elapsed(m_clock.secondsSinceMidnight(), m_start) > m_delay) {
+        stop();
+        m_action();
+    }
+}
+
+int Stage::roundHalfEven(float seconds)
+{
+    return static_cast<int>(std::nearbyint(static_cast<double>(seconds)));
+}
+
+double Stage::elapsed(float now, int start)
+{
+    double difference = static_cast<double>(now) - start;
+    // A start of 86400 (a reading of 86399.6 rounded up) with a reading still before
+    // midnight gives a small negative difference: that is simply "not yet".
+    if (difference < -43200)
+        difference += 86400;
+    return difference;
+}
