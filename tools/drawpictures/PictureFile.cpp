@@ -1,0 +1,68 @@
+#include "PictureFile.h"
+
+#include "GifWriter.h"
+#include "IndexedBmpWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+bool writeWithQt(const QImage& image, const QString& path, const QByteArray& format, int quality,
+                 QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("%1: cannot open for writing: %2").arg(path, file.errorString());
+        return false;
+    }
+    QImageWriter writer(&file, format);
+    if (quality >= 0)
+        writer.setQuality(quality);
+    writer.setProgressiveScanWrite(false); // baseline JPEG
+    writer.setOptimizedWrite(false);
+    if (!writer.write(image)) {
+        *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool savePicture(const PictureSpec& spec, const QImage& image, const QString& outDir, QString* error)
+{
+    const QString path = QDir(outDir).filePath(spec.path);
+    if (image.size() != spec.size) {
+        *error = QStringLiteral("%1: drawn %2x%3 px, expected %4x%5 px")
+                     .arg(path)
+                     .arg(image.width())
+                     .arg(image.height())
+                     .arg(spec.size.width())
+                     .arg(spec.size.height());
+        return false;
+    }
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *error = QStringLiteral("%1: cannot create its folder").arg(path);
+        return false;
+    }
+    switch (spec.format) {
+    case PictureSpec::Format::Gif:
+        return writeGif(image, path, spec.transparent, error);
+    case PictureSpec::Format::Bmp8:
+        return writeIndexedBmp(image, path, error);
+    case PictureSpec::Format::Bmp24:
+        // Qt stores an opaque RGB32 image as a 24-bit BMP.
+        return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "bmp", -1, error);
+    case PictureSpec::Format::Jpeg:
+        return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "jpeg", 90, error);
+    }
+    *error = QStringLiteral("%1: unknown format").arg(path);
+    return false;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// One built-in picture: where it goes, how it is stored and how it is drawn.
+struct PictureSpec
+{
+    enum class Format { Gif, Bmp8, Bmp24, Jpeg };
+
+    QString path;                        // relative to the output folder, e.g. "drill/walker.gif"
+    Format format;
+    QSize size;                          // the drawing must have exactly this size
+    std::optional<QRgb> transparent;     // GIF only: the colour that becomes transparent
+    std::function<QImage()> draw;
+};
