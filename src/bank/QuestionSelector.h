@@ -14,16 +14,25 @@ class QuestionSelector
 public:
     QuestionSelector(RandomSource &random, const Clock &clock);
 
+    // Gives up on a random source that hits the window this often in a row (a sound one
+    // never does: each draw is open with a chance of at least 1/2).
+    static constexpr int MaxDraws = 100000;
+
     // A new visit: clears Asked and Recent and sets WindowLength = floor(questionCount / 2).
+    // 1 <= questionCount <= 60; throws RuntimeError NoQuestions for 0 or below and
+    // SubscriptOutOfRange above 60 (the Drill screen checks first and names the answer file).
     void start(qint16 questionCount);
 
-    // Draws an open question number 1..C and moves the window on by it (CheckRepeat, then
-    // RecordAsked). A bank of one question gives that question every time.
+    // Reseeds from the clock and draws until the number is open, then moves the window on by
+    // it (CheckRepeat, then RecordAsked) and returns it, 1..C. A bank of one question gives
+    // that question every time. Throws NoQuestions before start(), Internal after MaxDraws.
     qint16 PickQuestion();
 
-    // True when the question is in the repeat window.
+    // True when the question is in the repeat window. 0 <= question <= 60, else
+    // SubscriptOutOfRange.
     bool CheckRepeat(qint16 question) const;
-    // Moves the window on: the oldest number leaves, the new one enters.
+    // Moves the window on: the oldest number leaves, the new one enters. A window of length 0
+    // flags nothing.
     void RecordAsked(qint16 question);
 
     qint16 WindowLength() const { return m_windowLength; }
