@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/ControlSpec.h"
+#include "ui/ScreenWindow.h"
+
+// The Menu screen メニュー as it is created at every showing: 750 × 523 pixels over the mountain
+// photograph, in the menu view (four buttons along the bottom; the explanation picture and its
+// return button hidden). Tab order Command1 to Command5; the end button Command1 takes the focus.
+namespace MenuLayout {
+
+ScreenWindow::Design design();
+LayoutTable controls();
+
+} // namespace MenuLayout
