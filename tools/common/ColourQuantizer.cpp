@@ -145,11 +145,29 @@ ColourQuantizer::Result ColourQuantizer::quantize(const QImage& source, std::opt
         for (const WeightedColour& w : exact)
             palette.push_back(w.rgb);
     } else {
-        std::vector<WeightedColour> colours;
-        colours.reserve(histogram.size());
-        for (const auto& [c, n] : histogram)
-            colours.push_back({c, n});
-        palette = medianCut(std::move(colours), freeEntries);
+        // Colours that cover many pixels (flat fields, frames, lines) keep their exact value;
+        // the median cut shares the remaining entries among the rest (gradients, edges).
+        std::vector<WeightedColour> byCount;
+        qint64 total = 0;
+        for (const auto& [c, n] : histogram) {
+            byCount.push_back({c, n});
+            total += n;
+        }
+        std::stable_sort(byCount.begin(), byCount.end(),
+                         [](const WeightedColour& a, const WeightedColour& b) { return a.count > b.count; });
+        const qint64 popular = std::max<qint64>(16, total / 1000);
+        const int maxExact = freeEntries / 4;
+        std::vector<WeightedColour> rest;
+        for (const WeightedColour& w : byCount) {
+            if (int(palette.size()) < maxExact && w.count >= popular)
+                palette.push_back(w.rgb);
+            else
+                rest.push_back(w);
+        }
+        std::sort(rest.begin(), rest.end(),
+                  [](const WeightedColour& a, const WeightedColour& b) { return a.rgb < b.rgb; });
+        const std::vector<QRgb> cut = medianCut(std::move(rest), freeEntries - int(palette.size()));
+        palette.insert(palette.end(), cut.begin(), cut.end());
         // An averaged colour must never coincide with the reserved one, or opaque pixels would vanish.
         if (reserved) {
             for (QRgb& p : palette) {

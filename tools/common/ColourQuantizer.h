@@ -9,7 +9,8 @@
 // so that regenerated files are byte-identical.
 //
 // - A picture with few enough distinct colours gets an exact palette.
-// - Otherwise the palette comes from a median cut over the distinct colours weighted by
+// - Otherwise colours that cover many pixels (flat fields, frames) keep exact entries, and
+//   the rest of the palette comes from a median cut over the remaining colours weighted by
 //   how often they occur; each pixel takes the nearest palette colour (no dithering).
 // - The optional `reserved` colour (a GIF's transparent colour) always gets its own
 //   palette entry; pixels of exactly that colour map to it and no other pixel does.

@@ -18,12 +18,11 @@ QString chosenFamily()
 
 } // namespace
 
-QFont FontPicker::mincho(int pixelSize, bool bold)
+QFont FontPicker::mincho(int pixelSize)
 {
     QString family = chosenFamily();
     QFont font(family.isEmpty() ? QStringLiteral("IPAexMincho") : family);
     font.setPixelSize(pixelSize);
-    font.setBold(bold);
     // Whole-pixel glyph placement keeps the lettering identical from run to run and crisp.
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));

@@ -8,8 +8,9 @@
 class FontPicker
 {
 public:
-    // The Mincho font at `pixelSize` px; `bold` for the heavier weight where the face has one.
-    static QFont mincho(int pixelSize, bool bold = false);
+    // The Mincho font at `pixelSize` px, hinted and antialiased, without fallback to other
+    // families (so covers() tells the truth about this face).
+    static QFont mincho(int pixelSize);
 
     // True if the family of mincho() is really installed (rather than a substitute).
     static bool minchoInstalled();

@@ -13,10 +13,10 @@ QPainterPath petal(double r)
     // Pointing up from the centre, with the notch at its tip.
     QPainterPath path;
     path.moveTo(0, 0);
-    path.cubicTo(-0.62 * r, -0.22 * r, -0.66 * r, -0.88 * r, -0.20 * r, -r);
-    path.lineTo(0, -0.84 * r);
+    path.cubicTo(-0.50 * r, -0.22 * r, -0.58 * r, -0.86 * r, -0.20 * r, -r);
+    path.lineTo(0, -0.82 * r);
     path.lineTo(0.20 * r, -r);
-    path.cubicTo(0.66 * r, -0.88 * r, 0.62 * r, -0.22 * r, 0, 0);
+    path.cubicTo(0.58 * r, -0.86 * r, 0.50 * r, -0.22 * r, 0, 0);
     path.closeSubpath();
     return path;
 }
@@ -58,7 +58,7 @@ void drawBlossom(QPainter& painter, QPointF centre, double radius, double turn, 
             painter.drawLine(QPointF(0, 0), tip);
             painter.setPen(Qt::NoPen);
             painter.setBrush(colours.pollen);
-            painter.drawEllipse(tip, radius / 16.0 + 0.4, radius / 16.0 + 0.4);
+            painter.drawEllipse(tip, radius / 20.0 + 0.25, radius / 20.0 + 0.25);
         }
     }
     painter.setPen(Qt::NoPen);

@@ -30,8 +30,8 @@ QImage redButtonFace(QSize size, const QString& text, int inkHeight)
     p.drawRect(0, 0, w - 1, h - 1);
 
     const QRect inner(2, 2, w - 4, h - 4);
-    const QImage letters = Lettering::fitted(text, Qt::white, inner.width() - 6, inkHeight, false);
-    const QImage shadow = Lettering::fitted(text, QColor(0x70, 0x00, 0x06), inner.width() - 6, inkHeight, false);
+    const QImage letters = Lettering::fitted(text, Qt::white, inner.width() - 6, inkHeight);
+    const QImage shadow = Lettering::fitted(text, QColor(0x70, 0x00, 0x06), inner.width() - 6, inkHeight);
     const QPoint at = Lettering::centredOrigin(inner, letters);
     p.setOpacity(0.7);
     p.drawImage(at + QPoint(1, 1), shadow);

@@ -1,7 +1,9 @@
 #include "GradePictures.h"
 
 #include "ButtonFace.h"
+#include "Canvas.h"
 #include "Lettering.h"
+#include "Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -12,17 +14,7 @@ namespace {
 
 using Format = PictureSpec::Format;
 
-const QColor darkBlue(0x00, 0x00, 0xB8);
-const QColor brightBlue(0x04, 0x02, 0xFC);
 const QColor yellow(0xFC, 0xFE, 0x04);
-
-void frame(QPainter& p, const QRect& r, const QColor& c)
-{
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
-    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
-    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
-    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
-}
 
 // A filled arrowhead 20 px wide, symmetric about the shaft (x 247..248), tip at `tipY`.
 void arrowHead(QPainter& p, int tipY, int direction)
@@ -38,12 +30,12 @@ void arrowHead(QPainter& p, int tipY, int direction)
 QImage ladder()
 {
     QImage image(283, 440, QImage::Format_RGB32);
-    image.fill(darkBlue);
+    image.fill(Palette::darkBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRect column(QPoint(60, 24), QPoint(222, 374));
-    p.fillRect(column, brightBlue);
-    frame(p, column, Qt::white);
+    p.fillRect(column, Palette::fieldBlue);
+    Canvas::frame(p, column, Qt::white);
     for (int y = 74; y <= 324; y += 50)
         p.fillRect(QRect(60, y, 163, 1), Qt::white);
 
@@ -62,10 +54,12 @@ QImage ladder()
 QImage gradeButton(const QString& text)
 {
     QImage image(163, 51, QImage::Format_ARGB32_Premultiplied);
-    image.fill(brightBlue);
+    image.fill(Palette::fieldBlue);
     QPainter p(&image);
-    frame(p, image.rect(), Qt::white);
-    const QImage letters = Lettering::fitted(text, yellow, 140, 30);
+    Canvas::frame(p, image.rect(), Qt::white);
+    Lettering::Style style;
+    style.fill = yellow;
+    const QImage letters = Lettering::fitted(text, style, 130, 30, 4);
     Lettering::drawCentred(p, image.rect(), letters);
     p.end();
     return image.convertToFormat(QImage::Format_RGB32);
@@ -74,7 +68,7 @@ QImage gradeButton(const QString& text)
 QImage mark()
 {
     QImage image(58, 37, QImage::Format_ARGB32_Premultiplied);
-    image.fill(darkBlue);
+    image.fill(Palette::darkBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     QPainterPath arrow;

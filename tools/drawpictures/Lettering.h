@@ -13,11 +13,32 @@ class QPainter;
 // so that characters sit exactly where a picture's layout wants them.
 namespace Lettering {
 
+// How heavy lettering is drawn. Plain lettering uses the hinted glyphs as they are (crispest at
+// small sizes); `embolden` thickens the strokes by that many px and `outlineWidth` rings them
+// with `outline`, both drawn from the glyph outlines (for large display lettering).
+struct Style
+{
+    QColor fill = Qt::white;
+    double embolden = 0;
+    QColor outline = Qt::black;
+    double outlineWidth = 0;
+};
+
 // `text` in `colour` on a transparent background, cropped to its ink.
 QImage ink(const QString& text, const QFont& font, const QColor& colour);
+QImage ink(const QString& text, const QFont& font, const Style& style);
 
-// The Mincho lettering at the largest pixel size whose ink fits within maxWidth x maxHeight.
-QImage fitted(const QString& text, const QColor& colour, int maxWidth, int maxHeight, bool bold = false);
+// Like ink(), but the characters are set `gap` px apart, ink to ink, instead of on the font's
+// full-width cells (which leave digits and katakana looking loose in short labels).
+QImage tight(const QString& text, const QFont& font, const Style& style, int gap);
+
+// The Mincho lettering at the largest pixel size whose ink fits within maxWidth x maxHeight;
+// with gap >= 0 the characters are set tight, `gap` px apart.
+QImage fitted(const QString& text, const QColor& colour, int maxWidth, int maxHeight);
+QImage fitted(const QString& text, const Style& style, int maxWidth, int maxHeight, int gap = -1);
+
+// The largest Mincho pixel size at which the ink of `text` fits within maxWidth x maxHeight.
+int fittingSize(const QString& text, const Style& style, int maxWidth, int maxHeight, int gap = -1);
 
 // Draws `inkImage` with its centre on the centre of `box`, on whole pixels.
 void drawCentred(QPainter& painter, const QRect& box, const QImage& inkImage);

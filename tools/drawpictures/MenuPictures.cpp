@@ -2,8 +2,10 @@
 
 #include "Blossom.h"
 #include "ButtonFace.h"
+#include "Canvas.h"
 #include "FontPicker.h"
 #include "Lettering.h"
+#include "Palette.h"
 #include "SeededRandom.h"
 #include "TransparentKey.h"
 
@@ -18,7 +20,6 @@ namespace {
 
 using Format = PictureSpec::Format;
 
-const QRgb blackKey = qRgb(0, 0, 0);
 const QColor titleYellow(0xFF, 0xE4, 0x1C);
 // The sky where the title and the grade range stand, to soften their edges against it.
 const QColor upperSky(0x10, 0x2C, 0x80);
@@ -43,29 +44,45 @@ QPainterPath mountainOutline(double scale)
 
 QPainterPath snowCap(double scale, SeededRandom& random)
 {
-    // Follows the summit, then comes down in ragged tongues along the gullies.
-    QPainterPath path;
+    // Everything above a softly wavering snow line, plus narrow tongues of snow running down
+    // the gullies, longest near the middle. The caller clips it to the mountain.
     auto pt = [scale](double x, double y) { return QPointF(x * scale, y * scale); };
-    path.moveTo(pt(330, 128));
-    path.lineTo(pt(352, 118));
-    path.lineTo(pt(372, 124));
-    path.lineTo(pt(392, 116));
-    path.lineTo(pt(418, 122));
-    path.cubicTo(pt(440, 168), pt(462, 205), pt(488, 238));
-    // Lower edge from right to left: tongues of snow reaching down the gullies.
-    double x = 488;
-    while (x > 262) {
-        const double tongue = random.range(14, 60);
-        const double width = random.range(8, 18);
-        const double baseY = 190 + std::abs(x - 374) * 0.22;
-        path.lineTo(pt(x - width * 0.3, baseY + tongue));
-        path.lineTo(pt(x - width * 0.6, baseY + tongue * 0.9));
-        path.lineTo(pt(x - width, baseY + random.range(-4, 6)));
-        x -= width;
-    }
-    path.cubicTo(pt(288, 205), pt(312, 165), pt(330, 128));
+    const double left = 250, right = 500, middle = 374;
+    auto snowLine = [&](double x) {
+        const double t = (x - middle) / (right - middle);
+        return 186 + 58 * t * t;
+    };
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    path.moveTo(pt(left, 90));
+    path.lineTo(pt(right, 90));
+    for (double x = right; x >= left; x -= 10)
+        path.lineTo(pt(x, snowLine(x) + random.range(-5, 5)));
     path.closeSubpath();
-    return path;
+
+    const QPointF summit(middle, 112);
+    for (int i = 0; i < 34; ++i) {
+        const double x = random.range(272, 478);
+        const QPointF start(x, snowLine(x) - 6);
+        QPointF along = start - summit;
+        along /= std::hypot(along.x(), along.y());
+        const QPointF across(-along.y(), along.x());
+        const double nearMiddle = 1.0 - std::min(1.0, std::abs(x - middle) / (right - middle));
+        const double length = random.range(8, 22) + random.range(0, 46) * nearMiddle;
+        const double width = random.range(2.5, 6.5);
+        const QPointF tip = start + along * length + across * random.range(-3, 3);
+        QPainterPath tongue;
+        tongue.moveTo(pt(start.x() - across.x() * width, start.y() - across.y() * width));
+        tongue.quadTo(pt(start.x() + along.x() * length * 0.6 - across.x() * width * 0.5,
+                         start.y() + along.y() * length * 0.6 - across.y() * width * 0.5),
+                      pt(tip.x(), tip.y()));
+        tongue.quadTo(pt(start.x() + along.x() * length * 0.6 + across.x() * width * 0.5,
+                         start.y() + along.y() * length * 0.6 + across.y() * width * 0.5),
+                      pt(start.x() + across.x() * width, start.y() + across.y() * width));
+        tongue.closeSubpath();
+        path.addPath(tongue);
+    }
+    return path.simplified();
 }
 
 void drawMountainScene(QPainter& p, QSize size, double scale)
@@ -126,7 +143,7 @@ void drawMountainScene(QPainter& p, QSize size, double scale)
     p.restore();
 
     // Snow cap, bluish on the shaded right side.
-    const QPainterPath snow = snowCap(scale, random);
+    const QPainterPath snow = snowCap(scale, random).intersected(mountain);
     QLinearGradient snowShade(290 * scale, 0, 480 * scale, 0);
     snowShade.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
     snowShade.setColorAt(0.55, QColor(0xEE, 0xF2, 0xFA));
@@ -196,40 +213,41 @@ QImage background()
 QImage title()
 {
     const QSize size(660, 58);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = Canvas::clear(size);
     QPainter p(&image);
     const QString text = QStringLiteral("文法ドリル");
-    // Characters spread over the width with room for blossoms before, between and after.
-    const QImage probe = Lettering::fitted(QStringLiteral("文"), titleYellow, 60, 52, true);
-    const int charCount = int(text.size());
-    const int gap = 34;
-    QList<QImage> glyphs;
-    int total = 0;
-    for (const QChar c : text) {
-        glyphs << Lettering::fitted(QString(c), titleYellow, probe.width() + 4, 52, true);
-        total += glyphs.last().width();
+
+    // Heavy yellow lettering ringed in a warm brown, with a blossom in each gap.
+    Lettering::Style face;
+    face.fill = titleYellow;
+    face.embolden = 1.8;
+    face.outline = QColor(0x80, 0x30, 0x00);
+    face.outlineWidth = 1.6;
+    Lettering::Style shadow = face;
+    shadow.fill = QColor(0x10, 0x04, 0x00);
+    shadow.outline = shadow.fill;
+    const int gap = 36;
+    const int pixelSize = Lettering::fittingSize(text, face, 440, 54, gap);
+    const QFont font = FontPicker::mincho(pixelSize);
+    const QImage row = Lettering::tight(text, font, face, gap);
+    const QImage dark = Lettering::tight(text, font, shadow, gap);
+    const QPoint at = Lettering::centredOrigin(image.rect(), row);
+    p.setOpacity(0.55);
+    p.drawImage(at + QPoint(2, 2), dark);
+    p.setOpacity(1.0);
+    p.drawImage(at, row);
+
+    const double cy = size.height() / 2.0;
+    double x = at.x();
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        x += Lettering::ink(QString(text[i]), font, face).width();
+        drawBlossom(p, QPointF(x + gap / 2.0, cy + (i % 2 ? -13 : 13)), 10.5, 17.0 * i);
+        x += gap;
     }
-    total += gap * (charCount - 1);
-    int x = (size.width() - total) / 2;
-    const int blossomBefore = x - 34;
-    for (int i = 0; i < charCount; ++i) {
-        const QImage& g = glyphs[i];
-        const QImage shadow = Lettering::fitted(QString(text[i]), QColor(0x90, 0x38, 0x00), probe.width() + 4, 52, true);
-        const QPoint at(x, (size.height() - g.height()) / 2);
-        p.drawImage(at + QPoint(2, 2), shadow);
-        p.drawImage(at, g);
-        x += g.width();
-        if (i + 1 < charCount) {
-            if (i % 2 == 1 || i == 0)
-                drawBlossom(p, QPointF(x + gap / 2.0, size.height() / 2.0 + (i % 2 ? -10 : 12)), 9.5, 12.0 * i);
-            x += gap;
-        }
-    }
-    drawBlossom(p, QPointF(blossomBefore, size.height() / 2.0), 22, 8);
-    drawBlossom(p, QPointF(x + 34, size.height() / 2.0), 22, 30);
+    drawBlossom(p, QPointF(at.x() - 46, cy), 24, 8);
+    drawBlossom(p, QPointF(at.x() + row.width() + 46, cy), 24, 30);
     p.end();
-    return keyTransparent(image, blackKey, upperSky);
+    return keyTransparent(image, Palette::blackKey, upperSky);
 }
 
 QImage gradeRange()
@@ -242,10 +260,13 @@ QImage gradeRange()
     p.setPen(titleYellow);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(1, 1, size.width() - 3, size.height() - 3));
-    const QImage letters = Lettering::fitted(QStringLiteral("３・４級"), titleYellow, 150, 40);
+    Lettering::Style style;
+    style.fill = titleYellow;
+    style.embolden = 0.6;
+    const QImage letters = Lettering::fitted(QStringLiteral("３・４級"), style, 140, 38, 7);
     Lettering::drawCentred(p, image.rect(), letters);
     p.end();
-    return keyTransparent(image, blackKey, upperSky);
+    return keyTransparent(image, Palette::blackKey, upperSky);
 }
 
 QImage explanation()
@@ -345,8 +366,8 @@ QList<PictureSpec> menuPictures()
 {
     QList<PictureSpec> list;
     list << PictureSpec{QStringLiteral("menu/background.jpg"), Format::Jpeg, QSize(750, 523), {}, background};
-    list << PictureSpec{QStringLiteral("menu/title.gif"), Format::Gif, QSize(660, 58), blackKey, title};
-    list << PictureSpec{QStringLiteral("menu/graderange.gif"), Format::Gif, QSize(167, 60), blackKey, gradeRange};
+    list << PictureSpec{QStringLiteral("menu/title.gif"), Format::Gif, QSize(660, 58), Palette::blackKey, title};
+    list << PictureSpec{QStringLiteral("menu/graderange.gif"), Format::Gif, QSize(167, 60), Palette::blackKey, gradeRange};
     list << PictureSpec{QStringLiteral("menu/explanation.bmp"), Format::Bmp24, QSize(523, 468), {}, explanation};
     list << button(QStringLiteral("menu/explain.gif"), QStringLiteral("説明"));
     list << button(QStringLiteral("menu/settings.gif"), QStringLiteral("設定"));
