@@ -7,19 +7,47 @@ namespace DataFile {
 
 namespace {
 
-// The entry of folder `dir` named `name` regardless of case; the exact name wins, and among
-// several that differ only in case the first in sorted order, so the choice never varies.
-QString matchEntry(const QString &dir, const QString &name)
+QString join(const QString &folder, const QString &name)
 {
-    const QString folder = dir.isEmpty() ? QStringLiteral(".") : dir;
-    const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
-    if (QFileInfo::exists(folder + separator + name))
+    if (folder.isEmpty())
         return name;
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                       QDir::Name);
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+// The entries of `folder` named `name` regardless of case: the exact name first, then the
+// others in sorted order, so that the choice never varies.
+QStringList candidates(const QString &folder, const QString &name)
+{
+    QStringList result;
+    if (name == QLatin1String("..") || name == QLatin1String(".")) {
+        result.append(name);
+        return result;
+    }
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    if (QFileInfo::exists(join(folder, name)))
+        result.append(name);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                              QDir::Name);
     for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+        if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0)
+            result.append(entry);
+    }
+    return result;
+}
+
+// Follows parts[index..] from `folder`, trying every spelling of each component until the
+// whole path exists: an exact "question" folder may lack a file that "Question" holds.
+QString resolve(const QString &folder, const QStringList &parts, qsizetype index)
+{
+    if (index == parts.size())
+        return folder;
+    for (const QString &entry : candidates(folder, parts[index])) {
+        const QString path = join(folder, entry);
+        if (index + 1 < parts.size() && !QFileInfo(path).isDir())
+            continue;
+        const QString found = resolve(path, parts, index + 1);
+        if (!found.isEmpty())
+            return found;
     }
     return {};
 }
@@ -34,21 +62,9 @@ QString locate(const QString &dataPath)
     if (path.isEmpty() || QFileInfo::exists(path))
         return path;
 
-    const bool absolute = path.startsWith(QLatin1Char('/'));
-    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString found = absolute ? QStringLiteral("/") : QString();
-    for (const QString &part : parts) {
-        QString entry = part;
-        if (part != QLatin1String("..") && part != QLatin1String(".")) {
-            entry = matchEntry(found, part);
-            if (entry.isEmpty())
-                return path;
-        }
-        if (!found.isEmpty() && !found.endsWith(QLatin1Char('/')))
-            found += QLatin1Char('/');
-        found += entry;
-    }
-    return found;
+    const QString root = path.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
+    const QString found = resolve(root, path.split(QLatin1Char('/'), Qt::SkipEmptyParts), 0);
+    return found.isEmpty() ? path : found;
 }
 
 } // namespace DataFile
