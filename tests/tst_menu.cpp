@@ -1,0 +1,161 @@
+// The Menu screen on real widgets: what it shows when it opens, and the switch between the
+// menu view and the explanation view.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "app/MenuScreen.h"
+#include "app/Program.h"
+#include "support/FakeClock.h"
+#include "support/RecordingPictureLoader.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
+#include "support/TestMain.h"
+#include "ui/PictureButton.h"
+#include "ui/PictureLabel.h"
+#include "ui/ScreenWindow.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList controlNames = {QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command3"),
+                                  QStringLiteral("Command4"), QStringLiteral("Command5"), QStringLiteral("Image1"),
+                                  QStringLiteral("Image2"), QStringLiteral("Image3")};
+
+// The visible controls, in a fixed order.
+QString visibleControls(ScreenWindow *w)
+{
+    QStringList shown;
+    for (const QString &name : controlNames)
+        if (w->control(name)->isVisible())
+            shown.append(name);
+    return shown.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstSeen();
+    void views_data();
+    void views();
+
+private:
+    ScreenWindow *menuWindow() { return m_program->menu().window(); }
+
+    QTemporaryDir m_dir;
+    FakeClock m_clock;
+    ScriptedRandom m_random;
+    RecordingSoundPlayer m_sound;
+    RecordingPictureLoader m_pictures;
+    std::unique_ptr<Program> m_program;
+};
+
+void TestMenu::init()
+{
+    ReportedErrors::list().clear();
+    m_program = std::make_unique<Program>(m_dir.path(), m_clock, m_random, m_sound, m_pictures);
+    m_program->start();
+    QVERIFY(menuWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(menuWindow()));
+}
+
+void TestMenu::cleanup()
+{
+    m_program.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(ReportedErrors::list().isEmpty());
+}
+
+void TestMenu::firstSeen()
+{
+    ScreenWindow *w = menuWindow();
+    QCOMPARE(w->windowTitle(), QStringLiteral("メニュー"));
+    QCOMPARE(w->size(), QSize(750, 523));
+    QCOMPARE(visibleControls(w), QStringLiteral("Command1 Command2 Command3 Command4 Image1 Image2"));
+    QCOMPARE(w->focusWidget(), w->button(QStringLiteral("Command1")));
+    QCOMPARE(m_pictures.loaded, QStringList()); // every picture of this screen is built in
+
+    // The four buttons stand in one row along the bottom: explanation, settings, drill, end.
+    const QStringList row = {QStringLiteral("Command4"), QStringLiteral("Command3"), QStringLiteral("Command2"),
+                             QStringLiteral("Command1")};
+    for (qsizetype i = 1; i < row.size(); ++i)
+        QVERIFY(w->button(row[i - 1])->geometry().right() < w->button(row[i])->geometry().left());
+    for (const QString &name : row)
+        QVERIFY(w->button(name)->geometry().bottom() < 523);
+
+    const QList<std::pair<const char *, const char *>> tooltips = {
+        {"Command1", "Exit"}, {"Command2", "Drill"}, {"Command3", "Establish of drill grade"},
+        {"Command4", "Explanation"}, {"Command5", "Return"}};
+    for (const auto &[name, tip] : tooltips)
+        QCOMPARE(w->button(QString::fromLatin1(name))->toolTip(), QString::fromLatin1(tip));
+
+    // The images take their pictures' sizes.
+    QCOMPARE(w->image(QStringLiteral("Image1"))->size(), QSize(660, 58));
+    QCOMPARE(w->image(QStringLiteral("Image2"))->size(), QSize(167, 60));
+    QCOMPARE(w->image(QStringLiteral("Image3"))->size(), QSize(523, 468));
+
+    // Tab order Command1 to Command5; the hidden Command5 is passed over.
+    QStringList order;
+    QWidget *at = w->focusWidget();
+    for (int i = 0; i < 5; ++i) {
+        order.append(at->objectName());
+        do
+            at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisibleTo(w) || at == w);
+    }
+    QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("Command1 Command2 Command3 Command4 Command1"));
+}
+
+void TestMenu::views_data()
+{
+    // Clicks on Command4 ("4") and Command5 ("5"); after each: the visible controls and the
+    // one holding the keyboard focus.
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QStringList>("after");
+
+    const QString menuView = QStringLiteral("Command1 Command2 Command3 Command4 Image1 Image2");
+    const QString explanationView = QStringLiteral("Command5 Image1 Image2 Image3");
+    QTest::newRow("explanation") << "4" << QStringList{explanationView + QStringLiteral(" | Command5")};
+    QTest::newRow("explanation and back") << "45"
+        << QStringList{explanationView + QStringLiteral(" | Command5"), menuView + QStringLiteral(" | Command4")};
+    QTest::newRow("back and forth again") << "45454"
+        << QStringList{explanationView + QStringLiteral(" | Command5"), menuView + QStringLiteral(" | Command4"),
+                       explanationView + QStringLiteral(" | Command5"), menuView + QStringLiteral(" | Command4"),
+                       explanationView + QStringLiteral(" | Command5")};
+}
+
+void TestMenu::views()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QStringList, after);
+
+    ScreenWindow *w = menuWindow();
+    const QRect titleArea = w->image(QStringLiteral("Image1"))->geometry();
+    for (qsizetype i = 0; i < clicks.size(); ++i) {
+        QTest::mouseClick(w->button(QStringLiteral("Command") + clicks[i]), Qt::LeftButton);
+        QCOMPARE(menuWindow(), w); // the screen stays
+        const QString seen = visibleControls(w) + QStringLiteral(" | ") + w->focusWidget()->objectName();
+        QVERIFY2(seen == after[i], qPrintable(QStringLiteral("click %1: got \"%2\"").arg(i + 1).arg(seen)));
+
+        // The explanation lies over the title lettering; its return button over it.
+        const bool explaining = w->image(QStringLiteral("Image3"))->isVisible();
+        QCOMPARE(w->childAt(titleArea.center())->objectName(), explaining ? QStringLiteral("Image3") : QStringLiteral("Image1"));
+        if (explaining)
+            QCOMPARE(w->childAt(w->button(QStringLiteral("Command5"))->geometry().center()), w->button(QStringLiteral("Command5")));
+    }
+    QCOMPARE(m_program->state().OriginScreen, qint16(1));
+    QCOMPARE(m_program->state().SelectedGrade, qint16(1));
+    QVERIFY(!m_program->navigator().hasEnded());
+}
+
+BUNPO_TEST_MAIN(TestMenu)
+#include "tst_menu.moc"
