@@ -1,0 +1,117 @@
+#include "ui/DrillLayout.h"
+
+#include "ui/BuiltinPictures.h"
+#include "ui/PictureButton.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPalette>
+
+namespace DrillLayout {
+
+ScreenWindow::Design design()
+{
+    return {QStringLiteral("ドリル"), QStringLiteral("ドリル"), 11160, 7365, QColor(0, 128, 0), Builtin::DrillBackground};
+}
+
+const LayoutTable &table()
+{
+    using K = ControlKind;
+    static const LayoutTable controls = {
+        {QStringLiteral("Command5"), K::Button, 9210, 4680, 870, 675, false, Builtin::NextButton, QStringLiteral("Next"), 7},
+        {QStringLiteral("Command4"), K::Button, 9000, 420, 1080, 435, true, Builtin::DrillEndButton, QStringLiteral("Exit"), 6},
+        {QStringLiteral("Command3"), K::Button, 7670, 420, 1080, 435, true, Builtin::DrillReturnButton, QStringLiteral("Return"), 5},
+        {QStringLiteral("Command2"), K::Button, 6330, 420, 1080, 435, true, Builtin::DrillSettingsButton,
+         QStringLiteral("Establish of drill grade"), 4},
+        {QStringLiteral("Command1(4)"), K::Button, 6320, 4710, 660, 630, true, Builtin::choiceButton(4), {}, 3},
+        {QStringLiteral("Command1(3)"), K::Button, 5655, 4710, 660, 630, true, Builtin::choiceButton(3), {}, 2},
+        {QStringLiteral("Command1(2)"), K::Button, 5000, 4710, 660, 630, true, Builtin::choiceButton(2), {}, 1},
+        {QStringLiteral("Command1(1)"), K::Button, 4335, 4710, 660, 630, true, Builtin::choiceButton(1), {}, 0},
+        {QStringLiteral("Image15"), K::Image, 3450, 2700, 4230, 1500, false, Builtin::Bonus, {}},
+        {QStringLiteral("Image14"), K::Image, 1150, 2550, 600, 600, false, Builtin::Ring, {}},
+        {QStringLiteral("Image13"), K::Image, 3000, 2600, 5130, 1695, false, Builtin::Pass, {}},
+        {QStringLiteral("Image12"), K::Image, 2700, 3100, 5925, 630, false, Builtin::Halving, {}},
+        {QStringLiteral("Image11"), K::Image, 4100, 1400, 3165, 3105, false, Builtin::WrongMark, {}},
+        {QStringLiteral("Image10"), K::Image, 4100, 1400, 2985, 2925, false, Builtin::CorrectMark, {}},
+        {QStringLiteral("Label2"), K::Label, 8340, 4740, 765, 510, true, {}, {}},
+        {QStringLiteral("Label1"), K::Label, 1080, 4755, 1425, 555, true, {}, QStringLiteral("Point")},
+        {QStringLiteral("Image9"), K::Image, 1050, 4680, 1950, 675, true, Builtin::ScoreBox, {}},
+        {QStringLiteral("Image8"), K::Image, 7050, 4680, 2100, 675, true, Builtin::RunBox, QStringLiteral("Succession")},
+        {QStringLiteral("Image7"), K::Image, 3070, 4680, 3915, 675, true, Builtin::AnswerBox, QStringLiteral("Answer")},
+        {QStringLiteral("Image6"), K::Image, 1065, 345, 4905, 555, true, {}, {}},
+        {QStringLiteral("Image5"), K::Image, 1245, 2625, 8670, 1695, true, Builtin::SampleChoices, {}},
+        {QStringLiteral("Image2"), K::Image, 1260, 1170, 8670, 855, true, {}, {}},
+        {QStringLiteral("Image4"), K::Image, 8790, 5475, 1275, 1260, false, Builtin::Burst, {}},
+        {QStringLiteral("Image3"), K::Image, 1065, 5475, 2700, 1260, true, Builtin::Walker, {}},
+        {QStringLiteral("Image1"), K::Image, 765, 225, 9600, 6900, true, Builtin::DrillBoard, {}},
+    };
+    return controls;
+}
+
+namespace {
+
+// Where the Windows Mincho faces are missing, the first installed Mincho that draws every
+// digit the labels may show takes their place; fontconfig's own fallback may pick a Gothic.
+QFont mincho(const QStringList &preferred, int pixelSize)
+{
+    static const QString digits = QStringLiteral("0123456789０１２３４５６７８９");
+    const QStringList installed = QFontDatabase::families();
+    QStringList families;
+    for (const QString &family : preferred) {
+        if (!installed.contains(family, Qt::CaseInsensitive))
+            continue;
+        QFont candidate(family);
+        candidate.setPixelSize(pixelSize);
+        candidate.setBold(true);
+        const QFontMetrics metrics(candidate);
+        bool coversAll = true;
+        for (const QChar c : digits)
+            coversAll = coversAll && metrics.inFontUcs4(c.unicode());
+        if (coversAll)
+            families.append(family);
+    }
+    QFont font;
+    font.setFamilies(families.isEmpty() ? preferred : families);
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+void styleLabel(QLabel *label, const QFont &font)
+{
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    label->setPalette(palette);
+    label->setText(QString());
+}
+
+} // namespace
+
+QFont scoreFont()
+{
+    // 24 pt at 96 dpi.
+    return mincho({QStringLiteral("MS PMincho"), QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"),
+                   QStringLiteral("IPAexMincho"), QStringLiteral("Noto Serif CJK JP")},
+                  32);
+}
+
+QFont runFont()
+{
+    // 26.25 pt at 96 dpi.
+    return mincho({QStringLiteral("MS Mincho"), QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAexMincho"),
+                   QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")},
+                  35);
+}
+
+ScreenWindow *createWindow()
+{
+    auto *window = new ScreenWindow(design(), table());
+    styleLabel(window->label(QStringLiteral("Label1")), scoreFont());
+    styleLabel(window->label(QStringLiteral("Label2")), runFont());
+    window->setInitialFocus(window->button(QStringLiteral("Command1(1)")));
+    return window;
+}
+
+} // namespace DrillLayout

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/ControlSpec.h"
+#include "ui/ScreenWindow.h"
+
+#include <QFont>
+
+// The Drill screen's window and controls in their designed state. Geometry in twips.
+// The timers are not controls here (the screen makes them), nor is the sound player, which
+// is the program's one player and never seen.
+namespace DrillLayout {
+
+// ドリル: 744 x 491 pixels, dark green under the cherry-blossom wallpaper.
+ScreenWindow::Design design();
+
+// Front to back. Choice buttons are "Command1(1)".."Command1(4)".
+const LayoutTable &table();
+
+// The fonts of the score label (24 pt) and the run label (26.25 pt) at 96 dpi, bold, in the
+// first installed Mincho face that has both ordinary and full-width digits.
+QFont scoreFont();
+QFont runFont();
+
+// The window as the screen starts it: the table's controls, the two labels in yellow on
+// their boxes, choice button 1 holding the focus. Throws RuntimeError for a missing built-in
+// picture.
+ScreenWindow *createWindow();
+
+} // namespace DrillLayout

@@ -1,0 +1,329 @@
+#pragma once
+
+// Shared by the Drill screen's tests: a data folder of one grade, and the Drill screen with
+// fake services between two stub screens, with a simulated event loop for its stages.
+
+#include "app/AppContext.h"
+#include "app/Navigator.h"
+#include "app/Screen.h"
+#include "app/SharedState.h"
+#include "drill/DrillScreen.h"
+#include "support/FakeClock.h"
+#include "support/RecordingPictureLoader.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
+#include "support/TestMain.h"
+#include "ui/PictureButton.h"
+#include "ui/PictureLabel.h"
+#include "ui/platform/Stage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+// One grade's data folder: answer file, title, and question and choices pictures. The
+// pictures are PNG files named .gif (the loader goes by content); question n's pictures are
+// filled with colour (n, 0, 128) so that a test can tell which question is on show.
+class DrillBank
+{
+public:
+    explicit DrillBank(QList<int> answers, const QString &code = QStringLiteral("g4_1"),
+                       const QSet<QString> &leaveOut = {})
+        : m_answers(std::move(answers)), m_code(code)
+    {
+        const QString base = dir.path();
+        for (const QString &sub : {QStringLiteral("answer"), QStringLiteral("title"), QStringLiteral("sound"),
+                                  QStringLiteral("question/") + code, QStringLiteral("choices/") + code})
+            QDir(base).mkpath(sub);
+        QStringList items{QString::number(m_answers.size())};
+        for (int a : m_answers)
+            items.append(QString::number(a));
+        writeAnswerFile(items.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        save(title(), QStringLiteral("title/%1.gif").arg(code), leaveOut);
+        for (int n = 1; n <= m_answers.size(); ++n) {
+            save(questionPicture(n), QStringLiteral("question/%1/q%2.gif").arg(code).arg(n), leaveOut);
+            save(choicesPicture(n), QStringLiteral("choices/%1/a%2.gif").arg(code).arg(n), leaveOut);
+        }
+    }
+
+    QString base() const { return dir.path(); }
+    const QString &code() const { return m_code; }
+    int count() const { return int(m_answers.size()); }
+    int answer(int question) const { return m_answers.at(question - 1); }
+
+    void writeAnswerFile(const QByteArray &text) const
+    {
+        QFile file(dir.filePath(QStringLiteral("answer/%1.ans").arg(m_code)));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(text);
+    }
+    void writeAnswerFile(const QString &text) const { writeAnswerFile(text.toLatin1()); }
+
+    // The question whose picture an image shows, or 0.
+    static int questionShown(const QPixmap &picture)
+    {
+        if (picture.isNull())
+            return 0;
+        const QRgb pixel = picture.toImage().pixel(2, 2);
+        return qBlue(pixel) == 128 && qGreen(pixel) == 0 ? qRed(pixel) : 0;
+    }
+
+    QTemporaryDir dir;
+
+private:
+    void save(const QImage &image, const QString &relative, const QSet<QString> &leaveOut) const
+    {
+        if (!leaveOut.contains(relative))
+            image.save(dir.filePath(relative), "PNG");
+    }
+
+    QImage title() const
+    {
+        QImage image(327, 37, QImage::Format_RGB32);
+        image.fill(QColor(0, 0, 128));
+        QPainter p(&image);
+        p.setPen(Qt::yellow);
+        p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Grade %1").arg(m_code));
+        return image;
+    }
+
+    static QImage questionPicture(int n)
+    {
+        QImage image(578, 57, QImage::Format_RGB32);
+        image.fill(QColor(n, 0, 128));
+        QPainter p(&image);
+        p.setPen(Qt::white);
+        p.drawText(image.rect().adjusted(12, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("Question %1: which choice is right?").arg(n));
+        return image;
+    }
+
+    // Four rows 28 px apart, the number of row 1 centred 15 px below the top, 13 px from the left.
+    QImage choicesPicture(int n) const
+    {
+        QImage image(578, 113, QImage::Format_RGB32);
+        image.fill(QColor(n, 0, 128));
+        QPainter p(&image);
+        p.setPen(Qt::white);
+        for (int row = 0; row < 4; ++row) {
+            const int centre = 15 + 28 * row;
+            p.drawText(QRect(3, centre - 10, 20, 20), Qt::AlignCenter, QString::number(row + 1));
+            const bool right = row + 1 == m_answers.at(n - 1);
+            p.drawText(QRect(40, centre - 10, 500, 20), Qt::AlignVCenter | Qt::AlignLeft,
+                       right ? QStringLiteral("the right choice") : QStringLiteral("a wrong choice"));
+        }
+        return image;
+    }
+
+    QList<int> m_answers;
+    QString m_code;
+};
+
+// The Menu and Grade screens as the Drill screen sees them: somewhere to go.
+class StubScreen : public Screen
+{
+public:
+    StubScreen(AppContext &ctx, QString name) : Screen(ctx), m_name(std::move(name)) {}
+    int loads = 0;
+
+protected:
+    ScreenWindow *createWindow() override
+    {
+        return new ScreenWindow({m_name, m_name, 11250, 7845, Qt::darkGreen, QString()}, {});
+    }
+    void load() override { ++loads; }
+
+private:
+    QString m_name;
+};
+
+// The Drill screen with fakes. Time is simulated: the rig keeps each running stage's next
+// tick (its begin plus 500 ms steps, as its timer would) and delivers ticks in time order
+// after moving the fake clock, so stages that overlap tick as they would in the program.
+class DrillRig
+{
+public:
+    // order: the questions the draws give, in turn (repeated when they run out).
+    explicit DrillRig(const DrillBank &bank, QList<int> order = {}, qint16 selectedGrade = 1, double startTime = 36000.25)
+        : context{state, clock, random, sound, pictures, navigator}, drill(context),
+          menu(context, QStringLiteral("メニュー")), grade(context, QStringLiteral("ランク")), m_bank(bank)
+    {
+        navigator.setScreen(ScreenId::Menu, &menu);
+        navigator.setScreen(ScreenId::Drill, &drill);
+        navigator.setScreen(ScreenId::Grade, &grade);
+        state.BaseDir = bank.base();
+        state.SelectedGrade = selectedGrade;
+        if (order.isEmpty())
+            for (int q = 1; q <= bank.count(); ++q)
+                order.append(q);
+        QList<float> values;
+        for (int k = 0; k < 2000; ++k)
+            values.append(ScriptedRandom::valueFor(order.at(k % order.size()), bank.count()));
+        random.script(values);
+        setNow(startTime);
+    }
+
+    ~DrillRig()
+    {
+        navigator.endProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Shows the Drill screen as a move from another screen would.
+    void open()
+    {
+        ErrorGuard::run([this] { navigator.moveTo(ScreenId::Drill); });
+        notice();
+    }
+
+    ScreenWindow *window() const { return drill.window(); }
+    PictureButton *button(const QString &name) const { return window()->button(name); }
+    PictureButton *choice(int n) const { return button(QStringLiteral("Command1(%1)").arg(n)); }
+    PictureLabel *image(const QString &name) const { return window()->image(name); }
+    QString label(const QString &name) const { return window()->label(name)->text(); }
+    bool shown(const QString &name) const { return !window()->control(name)->isHidden(); }
+    Stage *stage(int n) const { return drill.timer(n); }
+    bool running(int n) const { return stage(n) && stage(n)->isRunning(); }
+    bool anyRunning() const
+    {
+        for (int n = 1; n <= 5; ++n)
+            if (running(n))
+                return true;
+        return false;
+    }
+    const DrillFields &f() const { return drill.fields(); }
+    int question() const { return drill.fields().CurrentQuestion; }
+    int rightChoice() const { return m_bank.answer(question()); }
+    int wrongChoice() const { return rightChoice() % 4 + 1; }
+    // Walker and marker places in twips, as the program sets them.
+    int walkerLeft() const { return image(QStringLiteral("Image3"))->x() * 15; }
+    int markerTop() const { return image(QStringLiteral("Image14"))->y() * 15; }
+
+    // ---- the user
+
+    void click(QAbstractButton *button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton);
+        notice();
+    }
+    void answer(bool right) { click(choice(right ? rightChoice() : wrongChoice())); }
+    // False when the next-question button is not there to click.
+    bool next()
+    {
+        if (!drill.isLoaded() || !shown(QStringLiteral("Command5")))
+            return false;
+        click(button(QStringLiteral("Command5")));
+        return true;
+    }
+
+    // Answers as the script says ('r' right, 'w' wrong). After each answer its evaluation
+    // stage acts; all but the last then wait until every sequence has played out and go on
+    // with the next-question button. Returns what went wrong, or an empty text.
+    QString play(const QString &script)
+    {
+        for (qsizetype i = 0; i < script.size(); ++i) {
+            answer(script.at(i) == QLatin1Char('r'));
+            if (!runUntilIdle(1))
+                return QStringLiteral("answer %1: no evaluation stage").arg(i + 1);
+            if (i + 1 == script.size())
+                break;
+            if (!settle())
+                return QStringLiteral("answer %1: a stage never acts").arg(i + 1);
+            if (!next())
+                return QStringLiteral("answer %1: no next-question button (score %2)").arg(i + 1).arg(f().Score);
+        }
+        return {};
+    }
+
+    // ---- time
+
+    double now() const { return m_now; }
+    void setNow(double t)
+    {
+        m_now = t;
+        clock.set(float(std::fmod(t, 86400.0)));
+    }
+
+    // Delivers every tick due until now + seconds, in time order.
+    void runFor(double seconds) { runUntil([] { return false; }, seconds); }
+
+    // Delivers ticks until done() holds (checked after each tick); at most `limit` seconds.
+    // The clock stops at the tick that made it hold.
+    bool runUntil(const std::function<bool()> &done, double limit = 30)
+    {
+        const double end = m_now + limit;
+        while (!done()) {
+            int which = 0;
+            for (int n = 1; n <= 5; ++n)
+                if (m_nextTick[n] && *m_nextTick[n] <= end && (!which || *m_nextTick[n] < *m_nextTick[which]))
+                    which = n;
+            if (!which) {
+                setNow(end);
+                return false;
+            }
+            setNow(*m_nextTick[which]);
+            *m_nextTick[which] += Stage::IntervalMs / 1000.0;
+            if (Stage *s = stage(which))
+                ErrorGuard::run([s] { s->tick(); });
+            notice();
+        }
+        return true;
+    }
+    bool runUntilIdle(int n, double limit = 30) { return runUntil([this, n] { return !running(n); }, limit); }
+    bool settle(double limit = 30) { return runUntil([this] { return !anyRunning(); }, limit); }
+
+    // When stage n last began and last acted (or was stopped), by the simulated time.
+    double begun(int n) const { return m_begun[n]; }
+    double acted(int n) const { return m_acted[n]; }
+
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingSoundPlayer sound;
+    RecordingPictureLoader pictures;
+    SharedState state;
+    Navigator navigator;
+    AppContext context;
+    DrillScreen drill;
+    StubScreen menu;
+    StubScreen grade;
+
+private:
+    // Finds the stages that began or stopped in the last action.
+    void notice()
+    {
+        for (int n = 1; n <= 5; ++n) {
+            const bool isRunning = running(n);
+            if (isRunning && !m_wasRunning[n]) {
+                m_begun[n] = m_now;
+                m_nextTick[n] = m_now + Stage::IntervalMs / 1000.0;
+            } else if (!isRunning && m_wasRunning[n]) {
+                m_acted[n] = m_now;
+                m_nextTick[n].reset();
+            }
+            m_wasRunning[n] = isRunning;
+        }
+    }
+
+    const DrillBank &m_bank;
+    double m_now = 0;
+    std::array<std::optional<double>, 6> m_nextTick{};
+    std::array<bool, 6> m_wasRunning{};
+    std::array<double, 6> m_begun{};
+    std::array<double, 6> m_acted{};
+};
+
+// Ten questions; the draws give 1, 2, 3 ... in turn, so the repeat window never rejects one.
+inline QList<int> tenAnswers()
+{
+    return {1, 2, 3, 4, 1, 2, 3, 4, 2, 3};
+}

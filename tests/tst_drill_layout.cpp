@@ -1,0 +1,268 @@
+// The Drill screen as it opens: its window, its controls, and the drill start.
+
+#include "tst_drill_fixture.h"
+
+#include "ui/Twips.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
+using Kind = RuntimeError::Kind;
+
+class TestDrillLayout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ReportedErrors::list().clear(); }
+
+    void controlsAsFirstSeen_data();
+    void controlsAsFirstSeen();
+    void stackingFollowsTheTable();
+    void windowLabelsAndFocus();
+    void drillStartSetsItsFieldsAndShowsTheFirstQuestion();
+    void everyShowingStartsAfresh();
+    void drillStartErrors_data();
+    void drillStartErrors();
+};
+
+void TestDrillLayout::controlsAsFirstSeen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips"); // left, top, width, height
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<QString>("tooltip");
+
+    auto row = [](const char *name, int left, int top, int width, int height, bool visible, const char *tooltip = "") {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height) << visible
+                            << QString::fromLatin1(tooltip);
+    };
+    row("Command5", 9210, 4680, 870, 675, false, "Next");
+    row("Command4", 9000, 420, 1080, 435, true, "Exit");
+    row("Command3", 7670, 420, 1080, 435, true, "Return");
+    row("Command2", 6330, 420, 1080, 435, true, "Establish of drill grade");
+    row("Command1(4)", 6320, 4710, 660, 630, true);
+    row("Command1(3)", 5655, 4710, 660, 630, true);
+    row("Command1(2)", 5000, 4710, 660, 630, true);
+    row("Command1(1)", 4335, 4710, 660, 630, true);
+    row("Image15", 3450, 2700, 4230, 1500, false);
+    row("Image14", 1150, 2550, 600, 600, false);
+    row("Image13", 3000, 2600, 5130, 1695, false);
+    row("Image12", 2700, 3100, 5925, 630, false);
+    row("Image11", 4100, 1400, 3165, 3105, false);
+    row("Image10", 4100, 1400, 2985, 2925, false);
+    row("Label2", 8340, 4740, 765, 510, true);
+    row("Label1", 1080, 4755, 1425, 555, true, "Point");
+    row("Image9", 1050, 4680, 1950, 675, true);
+    row("Image8", 7050, 4680, 2100, 675, true, "Succession");
+    row("Image7", 3070, 4680, 3915, 675, true, "Answer");
+    // The three pictures of the grade and the question take the size of what was loaded:
+    // a 327 x 37 title, a 578 x 57 question, a 578 x 113 choices picture.
+    row("Image6", 1065, 345, 4905, 555, true);
+    row("Image5", 1245, 2625, 8670, 1695, true);
+    row("Image2", 1260, 1170, 8670, 855, true);
+    row("Image4", 8790, 5475, 1275, 1260, false);
+    row("Image3", 1065, 5475, 2700, 1260, true);
+    row("Image1", 765, 225, 9600, 6900, true);
+}
+
+void TestDrillLayout::controlsAsFirstSeen()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(bool, visible);
+    QFETCH(QString, tooltip);
+
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    QVERIFY(ReportedErrors::list().isEmpty());
+    QVERIFY(rig.window()->isVisible());
+
+    QWidget *control = rig.window()->control(name);
+    const QRect expected = Twips::toPixels(twips.x(), twips.y(), twips.width(), twips.height());
+    QRect seen = control->geometry();
+    if (name == QLatin1String("Image6"))
+        QCOMPARE(seen.size(), QSize(327, 37));
+    else if (name == QLatin1String("Image2"))
+        QCOMPARE(seen.size(), QSize(578, 57));
+    else
+        QCOMPARE(seen.size(), expected.size());
+    QCOMPARE(seen.topLeft(), expected.topLeft());
+    QCOMPARE(control->isVisible(), visible);
+    QCOMPARE(control->toolTip(), tooltip);
+}
+
+void TestDrillLayout::stackingFollowsTheTable()
+{
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    // Front to back: each image or label lies over those listed after it; buttons over all.
+    const QStringList frontToBack = {"Image15", "Image14", "Image13", "Image12", "Image11", "Image10", "Label2",
+                                     "Label1",  "Image9",  "Image8",  "Image7",  "Image6",  "Image5",  "Image2",
+                                     "Image4",  "Image3",  "Image1"};
+    const QObjectList stack = rig.window()->children(); // back to front
+    int above = int(stack.size());
+    for (const QString &name : frontToBack) {
+        const int at = int(stack.indexOf(rig.window()->control(name)));
+        QVERIFY2(at < above, qPrintable(name));
+        above = at;
+    }
+    for (int n = 1; n <= 4; ++n)
+        QVERIFY(stack.indexOf(rig.choice(n)) > stack.indexOf(rig.window()->control("Image15")));
+}
+
+void TestDrillLayout::windowLabelsAndFocus()
+{
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    ScreenWindow *window = rig.window();
+
+    QCOMPARE(window->windowTitle(), QStringLiteral("ドリル"));
+    QCOMPARE(window->size(), QSize(744, 491));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(!rig.anyRunning());
+
+    // Yellow bold Mincho, centred, empty until the first evaluation stage.
+    const struct { const char *name; int pixelSize; } labels[] = {{"Label1", 32}, {"Label2", 35}};
+    for (const auto &expected : labels) {
+        QLabel *label = window->label(expected.name);
+        QVERIFY(label->text().isEmpty());
+        QCOMPARE(label->alignment(), Qt::AlignCenter);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(label->font().pixelSize(), expected.pixelSize);
+        QVERIFY(label->font().bold());
+        const QString family = QFontInfo(label->font()).family();
+        QVERIFY2(family.contains(QLatin1String("Mincho")) || family.contains(QLatin1String("Serif CJK")),
+                 qPrintable(family));
+        QVERIFY(QFontMetrics(label->font()).inFontUcs4(0xFF15));
+    }
+
+    QCOMPARE(window->focusWidget(), rig.choice(1));
+    QStringList chain;
+    QWidget *w = rig.choice(1);
+    do {
+        if (qobject_cast<PictureButton *>(w))
+            chain.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != rig.choice(1));
+    QCOMPARE(chain, QStringList({"Command1(1)", "Command1(2)", "Command1(3)", "Command1(4)", "Command2", "Command3",
+                                 "Command4", "Command5"}));
+}
+
+void TestDrillLayout::drillStartSetsItsFieldsAndShowsTheFirstQuestion()
+{
+    // Grade index 5 is the grade coded g3_2.
+    DrillBank bank(tenAnswers(), QStringLiteral("g3_2"));
+    DrillRig rig(bank, {7}, 5);
+    rig.state.GradeVisited = 0;
+    rig.state.OriginScreen = Origin::Menu;
+    rig.open();
+    QVERIFY(ReportedErrors::list().isEmpty());
+
+    QCOMPARE(rig.pictures.relative(bank.base()),
+             QStringList({"title/g3_2.gif", "question/g3_2/q7.gif", "choices/g3_2/a7.gif"}));
+    QCOMPARE(rig.question(), 7);
+    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 7);
+    QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 7);
+    QCOMPARE(rig.f().GradeCode, QStringLiteral("g3_2"));
+    QCOMPARE(rig.f().WalkerStartLeft, qint16(1065));
+    QCOMPARE(rig.f().TargetScore, qint16(10000));
+    QCOMPARE(rig.state.QuestionCount, qint16(10));
+    QCOMPARE(rig.state.GradeVisited, qint16(1));
+    QCOMPARE(rig.state.OriginScreen, Origin::Drill);
+    QCOMPARE(rig.random.draws(), 1);
+    QVERIFY(rig.sound.played.isEmpty());
+}
+
+void TestDrillLayout::everyShowingStartsAfresh()
+{
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    // Three wrong answers (the walker three steps out) and a right one, the last still evaluating.
+    QCOMPARE(rig.play("rrwwwr"), QString());
+    QVERIFY(rig.next());
+    rig.answer(true);
+    rig.runFor(0.5);
+    QVERIFY(rig.running(1));
+    QCOMPARE(rig.walkerLeft(), 1065 + 3 * 1005);
+
+    rig.click(rig.button("Command2"));
+    QCOMPARE(rig.navigator.currentId(), ScreenId::Grade);
+    rig.navigator.moveTo(ScreenId::Drill);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(rig.f().Score, qint16(0));
+    QCOMPARE(rig.f().MissCount, qint16(0));
+    QCOMPARE(rig.f().Streak, qint16(0));
+    QCOMPARE(rig.f().AnswerLocked, qint16(0));
+    QCOMPARE(rig.walkerLeft(), 1065);
+    QVERIFY(rig.label("Label1").isEmpty());
+    QVERIFY(rig.label("Label2").isEmpty());
+    QVERIFY(!rig.anyRunning());
+    for (const char *hidden : {"Image10", "Image11", "Image14", "Command5"})
+        QVERIFY2(!rig.shown(hidden), hidden);
+}
+
+void TestDrillLayout::drillStartErrors_data()
+{
+    QTest::addColumn<qint16>("grade");
+    QTest::addColumn<QString>("leaveOut");    // a file of the bank that is not there
+    QTest::addColumn<QByteArray>("answers");  // the answer file, when not the bank's own
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("subjectEnd");
+    QTest::addColumn<QStringList>("picturesAsked");
+
+    const QStringList title{"title/g4_1.gif"};
+    QTest::newRow("no title picture") << qint16(1) << "title/g4_1.gif" << QByteArray() << int(Kind::FileNotFound)
+                                      << "title/g4_1.gif" << title;
+    QTest::newRow("no answer file") << qint16(1) << "answer/g4_1.ans" << QByteArray() << int(Kind::FileNotFound)
+                                    << "answer/g4_1.ans" << title;
+    QTest::newRow("answer file cut short") << qint16(1) << "" << QByteArray("5\r\n1\r\n2\r\n3\r\n4\r\n")
+                                           << int(Kind::InputPastEndOfFile) << "answer/g4_1.ans" << title;
+    QTest::newRow("no questions") << qint16(1) << "" << QByteArray("0\r\n") << int(Kind::NoQuestions)
+                                  << "answer/g4_1.ans" << title;
+    QTest::newRow("a negative count") << qint16(1) << "" << QByteArray("-3\r\n") << int(Kind::NoQuestions)
+                                      << "answer/g4_1.ans" << title;
+    QTest::newRow("no first question picture")
+        << qint16(1) << "question/g4_1/q1.gif" << QByteArray() << int(Kind::FileNotFound) << "question/g4_1/q1.gif"
+        << QStringList{"title/g4_1.gif", "question/g4_1/q1.gif"};
+    QTest::newRow("grade index 0") << qint16(0) << "" << QByteArray() << int(Kind::SubscriptOutOfRange)
+                                   << "SelectedGrade" << QStringList();
+    QTest::newRow("grade index 8") << qint16(8) << "" << QByteArray() << int(Kind::SubscriptOutOfRange)
+                                   << "SelectedGrade" << QStringList();
+}
+
+void TestDrillLayout::drillStartErrors()
+{
+    QFETCH(qint16, grade);
+    QFETCH(QString, leaveOut);
+    QFETCH(QByteArray, answers);
+    QFETCH(int, kind);
+    QFETCH(QString, subjectEnd);
+    QFETCH(QStringList, picturesAsked);
+
+    DrillBank bank(tenAnswers(), QStringLiteral("g4_1"), {leaveOut});
+    if (leaveOut.endsWith(QLatin1String(".ans")))
+        QFile::remove(bank.dir.filePath(leaveOut));
+    if (!answers.isEmpty())
+        bank.writeAnswerFile(answers);
+    DrillRig rig(bank, {1}, grade);
+    rig.open();
+
+    QCOMPARE(ReportedErrors::list().size(), 1);
+    const RuntimeError &error = ReportedErrors::list().first();
+    QCOMPARE(int(error.kind()), kind);
+    QVERIFY2(error.subject().endsWith(subjectEnd), qPrintable(error.message()));
+    QCOMPARE(rig.pictures.relative(bank.base()), picturesAsked);
+    QVERIFY(!rig.window()->isVisible());
+}
+
+BUNPO_TEST_MAIN(TestDrillLayout)
+#include "tst_drill_layout.moc"
