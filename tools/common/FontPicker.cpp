@@ -23,8 +23,9 @@ QFont FontPicker::mincho(int pixelSize)
     QString family = chosenFamily();
     QFont font(family.isEmpty() ? QStringLiteral("IPAexMincho") : family);
     font.setPixelSize(pixelSize);
-    // Whole-pixel glyph placement keeps the lettering identical from run to run and crisp.
-    font.setHintingPreference(QFont::PreferFullHinting);
+    // Vertical hinting snaps the horizontal strokes to pixel rows (crisp at 15-20 px);
+    // full hinting runs the face's own instructions, which break some glyphs apart.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
     return font;
 }

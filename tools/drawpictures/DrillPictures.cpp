@@ -96,7 +96,7 @@ QImage sampleChoices()
         Lettering::drawAt(p, QPoint(40, centreY - text.height() / 2), text);
     }
     p.end();
-    return keyTransparent(image, Palette::greyKey, Palette::navy);
+    return keyTransparent(image, Palette::greyKey, Palette::navy, 40);
 }
 
 PictureSpec gif(const QString& path, QSize size, std::optional<QRgb> key, std::function<QImage()> draw)

@@ -247,7 +247,7 @@ QImage title()
     drawBlossom(p, QPointF(at.x() - 46, cy), 24, 8);
     drawBlossom(p, QPointF(at.x() + row.width() + 46, cy), 24, 30);
     p.end();
-    return keyTransparent(image, Palette::blackKey, upperSky);
+    return keyTransparent(image, Palette::blackKey, upperSky, 64);
 }
 
 QImage gradeRange()
@@ -266,7 +266,7 @@ QImage gradeRange()
     const QImage letters = Lettering::fitted(QStringLiteral("３・４級"), style, 140, 38, 7);
     Lettering::drawCentred(p, image.rect(), letters);
     p.end();
-    return keyTransparent(image, Palette::blackKey, upperSky);
+    return keyTransparent(image, Palette::blackKey, upperSky, 64);
 }
 
 QImage explanation()

@@ -22,8 +22,8 @@ constexpr int tickLefts[] = {199, 266, 333, 400, 466, 532};
 // Centre of the balloon's body on the board; the burst picture is drawn around the same point.
 constexpr double balloonCx = 577.0;
 constexpr double balloonCy = 384.0;
-constexpr double balloonRx = 37.0;
-constexpr double balloonRy = 31.0;
+constexpr double balloonRx = 40.0;
+constexpr double balloonRy = 32.0;
 
 // A balloon body: round at the top, drawn in towards the knot at the bottom.
 QPainterPath balloonBody(QPointF centre, double rx, double ry)

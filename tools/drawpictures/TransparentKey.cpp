@@ -1,6 +1,8 @@
 #include "TransparentKey.h"
 
-QImage keyTransparent(const QImage& drawing, QRgb key, std::optional<QColor> matte)
+#include <algorithm>
+
+QImage keyTransparent(const QImage& drawing, QRgb key, std::optional<QColor> matte, int minAlpha)
 {
     const QImage src = drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(src.size(), QImage::Format_RGB32);
@@ -11,7 +13,7 @@ QImage keyTransparent(const QImage& drawing, QRgb key, std::optional<QColor> mat
         for (int x = 0; x < src.width(); ++x) {
             const QRgb p = in[x];
             const int a = qAlpha(p);
-            if (a < 128) {
+            if (a < std::max(minAlpha, 1)) {
                 o[x] = opaqueKey;
                 continue;
             }
