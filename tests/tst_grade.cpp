@@ -160,6 +160,8 @@ void TestGrade::init()
 
 void TestGrade::cleanup()
 {
+    if (m_program) // no window left over for the next test
+        m_program->navigator().endProgram();
     m_program.reset();
     settle();
     m_dir.reset();

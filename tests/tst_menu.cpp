@@ -70,6 +70,8 @@ void TestMenu::init()
 
 void TestMenu::cleanup()
 {
+    if (m_program) // no window left over for the next test
+        m_program->navigator().endProgram();
     m_program.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(ReportedErrors::list().isEmpty());
