@@ -1,0 +1,159 @@
+#include "BankBuilder.h"
+
+#include "BankLayout.h"
+#include "BankPainter.h"
+#include "FontPicker.h"
+#include "GifWriter.h"
+#include "SoundEffects.h"
+#include "SourceReader.h"
+#include "StagingFolder.h"
+
+#include "bank/DataPaths.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace BankBuilder {
+
+namespace {
+
+// Every fault that the lettering decides: a character no font has, a text that does not fit.
+void checkLettering(const BankSource &bank, const BankPainter &painter, SourceErrors &errors)
+{
+    for (const GradeSource &grade : bank.grades) {
+        if (!grade.title.isEmpty())
+            if (const QString why = painter.checkTitle(grade.title); !why.isEmpty())
+                errors.append({bank.cataloguePath, grade.catalogueLine, QStringLiteral("%1: %2").arg(grade.code, why)});
+        if (!grade.button.isEmpty())
+            if (const QString why = painter.checkButton(grade.button); !why.isEmpty())
+                errors.append({bank.cataloguePath, grade.catalogueLine, QStringLiteral("%1: %2").arg(grade.code, why)});
+        for (const QuestionSource &q : grade.questions) {
+            if (const QString why = painter.checkQuestion(q.question); !why.isEmpty())
+                errors.append({grade.file, q.line, why});
+            for (int c = 0; c < 4; ++c) {
+                if (const QString why = painter.checkChoice(q.choices[size_t(c)], QStringLiteral("choice%1").arg(c + 1));
+                    !why.isEmpty())
+                    errors.append({grade.file, q.line, why});
+            }
+        }
+    }
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool makeFolder(const QString &path, QString *error)
+{
+    if (!QDir().mkpath(path)) {
+        *error = QStringLiteral("%1: cannot create the folder").arg(path);
+        return false;
+    }
+    return true;
+}
+
+// The answer file the program reads: the count, then one right choice a line, CR LF.
+QByteArray answerFile(const GradeSource &grade)
+{
+    QByteArray text = QByteArray::number(grade.questions.size()) + "\r\n";
+    for (const QuestionSource &q : grade.questions)
+        text += QByteArray::number(q.answer) + "\r\n";
+    return text;
+}
+
+bool writeBank(const BankSource &bank, const BankPainter &painter, const QString &root, QString *error)
+{
+    const QDir dir(root);
+    for (const QString &folder : dataFolders()) {
+        if (!makeFolder(dir.filePath(folder), error))
+            return false;
+    }
+    const QString title = dir.filePath(QStringLiteral("title"));
+    for (const GradeSource &grade : bank.grades) {
+        if (!writeBytes(dir.filePath(QStringLiteral("answer/%1.ans").arg(grade.code)), answerFile(grade), error))
+            return false;
+        if (!writeGif(painter.title(grade.title), QStringLiteral("%1/%2.gif").arg(title, grade.code),
+                      BankLayout::BoardBlue, error))
+            return false;
+        if (!writeGif(painter.gradeButton(grade.button, true), QStringLiteral("%1/r%2.gif").arg(title).arg(grade.index),
+                      std::nullopt, error))
+            return false;
+        if (!writeGif(painter.gradeButton(grade.button, false),
+                      QStringLiteral("%1/r%2b.gif").arg(title).arg(grade.index), std::nullopt, error))
+            return false;
+
+        const QString questions = dir.filePath(QStringLiteral("question/") + grade.code);
+        const QString choices = dir.filePath(QStringLiteral("choices/") + grade.code);
+        if (!makeFolder(questions, error) || !makeFolder(choices, error))
+            return false;
+        for (qsizetype n = 1; n <= grade.questions.size(); ++n) {
+            const QuestionSource &q = grade.questions.at(n - 1);
+            if (!writeGif(painter.question(q.question), QStringLiteral("%1/q%2.gif").arg(questions).arg(n),
+                          std::nullopt, error))
+                return false;
+            if (!writeGif(painter.choices(q.choices), QStringLiteral("%1/a%2.gif").arg(choices).arg(n), std::nullopt,
+                          error))
+                return false;
+        }
+    }
+    for (const Sound sound : {Sound::Correct, Sound::Wrong, Sound::Burst, Sound::NoGood, Sound::Pass}) {
+        if (!writeBytes(dir.filePath(QStringLiteral("sound/") + DataPaths::soundFileName(sound)),
+                        SoundEffects::wav(sound), error))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const QStringList &dataFolders()
+{
+    static const QStringList folders = {QStringLiteral("answer"), QStringLiteral("title"), QStringLiteral("question"),
+                                        QStringLiteral("choices"), QStringLiteral("sound")};
+    return folders;
+}
+
+Result build(const QString &sourceDir, const QString &outDir, QTextStream &out, QTextStream &err)
+{
+    if (!FontPicker::minchoInstalled()) {
+        err << "bunpo-bank build: no Mincho font is installed (IPAexMincho or Noto Serif CJK JP); "
+               "nothing written\n";
+        return BadSource;
+    }
+    BankSource bank;
+    SourceErrors errors;
+    SourceReader::read(sourceDir, bank, errors);
+    const BankPainter painter;
+    checkLettering(bank, painter, errors);
+    if (!errors.isEmpty()) {
+        for (const SourceError &e : errors)
+            err << e.text() << '\n';
+        err << "bunpo-bank build: " << errors.size() << (errors.size() == 1 ? " problem" : " problems") << " in "
+            << sourceDir << "; nothing written to " << outDir << '\n';
+        return BadSource;
+    }
+
+    StagingFolder staging(outDir);
+    QString error;
+    if (!staging.create(&error) || !writeBank(bank, painter, staging.path(), &error)
+        || !staging.commit(dataFolders(), &error)) {
+        err << "bunpo-bank build: " << error << "; " << outDir << " is left as it was\n";
+        return BadSource;
+    }
+    qsizetype questions = 0;
+    for (const GradeSource &grade : bank.grades)
+        questions += grade.questions.size();
+    out << "bunpo-bank build: " << bank.grades.size() << " grades, " << questions << " questions written to "
+        << outDir << '\n';
+    return Built;
+}
+
+} // namespace BankBuilder

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "MinchoText.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// Draws the data pictures of a bank from their text, to the sizes the Drill and Grade screens
+// are laid out for (BankLayout), and says beforehand whether a text can be drawn and fits.
+// The same text always gives the same pixels. Needs a QGuiApplication.
+class BankPainter
+{
+public:
+    BankPainter();
+
+    // Each check returns what is wrong ("the question is too long for ..."), or an empty
+    // string when the text can be drawn as it is. name: how the message calls the choice.
+    QString checkQuestion(const QString &question) const;
+    QString checkChoice(const QString &choice, const QString &name) const;
+    QString checkTitle(const QString &title) const;
+    QString checkButton(const QString &button) const;
+
+    // The question on one or two lines: 578 wide, 36 or 72 high, white on navy.
+    QImage question(const QString &question) const;
+    // The four numbered rows: 578 x 113, white on navy, numbers where the right-answer ring falls.
+    QImage choices(const std::array<QString, 4> &choices) const;
+    // The grade's title: 327 x 37, yellow lettering outlined in navy on the board's blue, which
+    // is the picture's transparent colour.
+    QImage title(const QString &title) const;
+    // A grade button, 163 x 51: plain (yellow on blue, white frame) or highlighted.
+    QImage gradeButton(const QString &button, bool highlighted) const;
+
+    // The question's lines as question() sets them; empty when it does not fit.
+    QStringList questionLines(const QString &question) const;
+
+private:
+    QString missingText(const QString &what, const MinchoText &font, const QString &text) const;
+    int buttonPixelSize(const QString &button) const;
+
+    MinchoText m_questionFont;
+    MinchoText m_choiceFont;
+    MinchoText m_numberFont;
+    MinchoText m_titleFont;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// A question bank as its text files give it, checked for shape but not yet drawn.
+
+struct QuestionSource
+{
+    int line = 0;              // where its row begins in the grade file
+    QString question;          // may hold one LF: the writer's own place for the second line
+    std::array<QString, 4> choices;
+    int answer = 0;            // 1..4
+};
+
+struct GradeSource
+{
+    int index = 0;             // 1..7
+    QString code;              // "g4_1"
+    QString title;             // lettering of the title picture
+    QString button;            // lettering of the grade button
+    int catalogueLine = 0;     // its row in grades.csv
+    QString file;              // the grade file, as named in messages
+    QList<QuestionSource> questions;
+};
+
+struct BankSource
+{
+    QString cataloguePath;     // grades.csv, as named in messages
+    QList<GradeSource> grades; // in index order
+};

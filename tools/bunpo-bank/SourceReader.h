@@ -1,0 +1,23 @@
+#pragma once
+
+#include "BankSource.h"
+#include "SourceError.h"
+
+#include <QString>
+
+// Reads a bank source folder: grades.csv (code,title,button, the seven grades in order) and one
+// grade file <code>.csv per grade (question,choice1..choice4,answer). Checks everything that
+// the text alone decides: the headers, the fields, the right choice, the number of questions,
+// the blank of each question and the length limits. Whether the lettering can be drawn and fits
+// its picture is BankPainter's to say.
+namespace SourceReader {
+
+// Files are named in messages as sourceDir + "/" + name, so a relative sourceDir gives
+// relative names ("content/g4_1.csv:12: ..."). Returns false when anything is wrong; every
+// fault found is in errors.
+bool read(const QString &sourceDir, BankSource &bank, SourceErrors &errors);
+
+// The question's blank: full-width parentheses around one ideographic space.
+const QString &blank();
+
+} // namespace SourceReader
