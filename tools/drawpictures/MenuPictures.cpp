@@ -13,8 +13,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -23,6 +28,24 @@ using Format = PictureSpec::Format;
 const QColor titleYellow(0xFF, 0xE4, 0x1C);
 // The sky where the title and the grade range stand, to soften their edges against it.
 const QColor upperSky(0x10, 0x2C, 0x80);
+
+// A wavering skyline: a few sine waves of falling amplitude and random phase.
+std::function<double(double)> ridgeNoise(SeededRandom& random, double amplitude)
+{
+    std::array<std::array<double, 3>, 5> waves{}; // amplitude, frequency, phase
+    double a = amplitude, f = 0.012;
+    for (auto& w : waves) {
+        w = {a, f, random.range(0, 2 * M_PI)};
+        a *= 0.5;
+        f *= 2.1;
+    }
+    return [waves](double x) {
+        double y = 0;
+        for (const auto& w : waves)
+            y += w[0] * std::sin(w[1] * x + w[2]);
+        return y;
+    };
+}
 
 // The cone of the volcano: concave flanks rising to a flat, slightly dented summit.
 QPainterPath mountainOutline(double scale)
@@ -163,38 +186,89 @@ void drawMountainScene(QPainter& p, QSize size, double scale)
     }
     p.restore();
 
-    // Foothills, darkening towards us.
-    QPainterPath hills;
-    hills.moveTo(0, 372 * scale);
-    for (double x = 0; x <= 760; x += 40)
-        hills.quadTo((x + 20) * scale, (356 + random.range(-10, 10)) * scale, (x + 40) * scale,
-                     (372 + random.range(-6, 8)) * scale);
-    hills.lineTo(w, h);
-    hills.lineTo(0, h);
-    hills.closeSubpath();
-    QLinearGradient hillShade(0, 350 * scale, 0, 410 * scale);
-    hillShade.setColorAt(0.0, QColor(0x1E, 0x30, 0x3C));
-    hillShade.setColorAt(1.0, QColor(0x0A, 0x12, 0x16));
-    p.setBrush(hillShade);
-    p.drawPath(hills);
+    // Haze where the flanks meet the land.
+    QLinearGradient haze(0, 300 * scale, 0, 380 * scale);
+    haze.setColorAt(0.0, QColor(0x90, 0xB0, 0xE0, 0));
+    haze.setColorAt(1.0, QColor(0x90, 0xB0, 0xE0, 70));
+    p.setPen(Qt::NoPen);
+    p.setBrush(haze);
+    p.drawRect(QRectF(0, 300 * scale, w, 80 * scale));
 
-    // Almost black forest in the lower quarter, with the tips of conifers against the hills.
+    // Ranges of wooded hills, bluer with distance, darkening towards us.
+    struct Range
+    {
+        double base;
+        double amplitude;
+        QColor top;
+        QColor bottom;
+    };
+    const Range ranges[] = {
+        {362, 10, QColor(0x2C, 0x40, 0x5C), QColor(0x1C, 0x2C, 0x40)},
+        {378, 9, QColor(0x16, 0x24, 0x2C), QColor(0x0C, 0x14, 0x18)},
+    };
+    for (const Range& range : ranges) {
+        const auto ridge = ridgeNoise(random, range.amplitude);
+        QPainterPath hills;
+        hills.moveTo(0, h);
+        for (double x = 0; x <= 752; x += 2)
+            hills.lineTo(x * scale, (range.base + ridge(x)) * scale);
+        hills.lineTo(w, h);
+        hills.closeSubpath();
+        QLinearGradient shade(0, (range.base - range.amplitude) * scale, 0, (range.base + 30) * scale);
+        shade.setColorAt(0.0, range.top);
+        shade.setColorAt(1.0, range.bottom);
+        p.setBrush(shade);
+        p.drawPath(hills);
+    }
+
+    // Almost black forest in the lower quarter: conifers of uneven height in clumps.
+    const auto clumps = ridgeNoise(random, 7);
     QPainterPath forest;
-    forest.moveTo(0, 398 * scale);
+    forest.moveTo(0, h);
+    forest.lineTo(0, 400 * scale);
     for (double x = 0; x <= 760;) {
-        const double tw = random.range(8, 16);
-        const double th = random.range(10, 30);
-        forest.lineTo((x + tw / 2) * scale, (398 - th) * scale);
-        forest.lineTo((x + tw) * scale, 398 * scale);
-        x += tw * random.range(0.6, 1.0);
+        const double treeWidth = random.range(6, 13);
+        const double ground = 402 + clumps(x) * 0.4;
+        const double height = std::max(6.0, 16 + clumps(x) * 1.4 + random.range(-5, 5));
+        const double tipX = x + treeWidth / 2;
+        // A spruce in three tiers, so the edge is feathery rather than a row of teeth.
+        forest.lineTo(tipX - treeWidth * 0.50, ground - height * 0.05);
+        forest.lineTo(tipX - treeWidth * 0.22, ground - height * 0.38);
+        forest.lineTo(tipX - treeWidth * 0.36, ground - height * 0.36);
+        forest.lineTo(tipX - treeWidth * 0.12, ground - height * 0.70);
+        forest.lineTo(tipX - treeWidth * 0.22, ground - height * 0.68);
+        forest.lineTo(tipX, ground - height);
+        forest.lineTo(tipX + treeWidth * 0.22, ground - height * 0.68);
+        forest.lineTo(tipX + treeWidth * 0.12, ground - height * 0.70);
+        forest.lineTo(tipX + treeWidth * 0.36, ground - height * 0.36);
+        forest.lineTo(tipX + treeWidth * 0.22, ground - height * 0.38);
+        forest.lineTo(tipX + treeWidth * 0.50, ground - height * 0.05);
+        x += treeWidth * random.range(0.55, 0.9);
     }
     forest.lineTo(w, h);
-    forest.lineTo(0, h);
     forest.closeSubpath();
-    p.setBrush(QColor(0x05, 0x08, 0x0A));
+    forest = QTransform::fromScale(scale, scale).map(forest);
+    QLinearGradient ground(0, 380 * scale, 0, h);
+    ground.setColorAt(0.0, QColor(0x07, 0x0C, 0x0E));
+    ground.setColorAt(0.25, QColor(0x04, 0x06, 0x08));
+    ground.setColorAt(1.0, QColor(0x02, 0x03, 0x04));
+    p.setBrush(ground);
     p.drawPath(forest);
-    p.setBrush(QColor(0x03, 0x04, 0x06));
-    p.drawRect(QRectF(0, 420 * scale, w, h));
+}
+
+// Film-like grain so gradients do not band and the scene reads more like a photograph.
+void addGrain(QImage& image, double amount, std::uint64_t seed)
+{
+    SeededRandom random(seed);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int d = int(std::lround(random.range(-amount, amount)));
+            const QRgb c = line[x];
+            line[x] = qRgb(std::clamp(qRed(c) + d, 0, 255), std::clamp(qGreen(c) + d, 0, 255),
+                           std::clamp(qBlue(c) + d, 0, 255));
+        }
+    }
 }
 
 QImage background()
@@ -207,7 +281,9 @@ QImage background()
         QPainter p(&big);
         drawMountainScene(p, big.size(), 2.0);
     }
-    return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    QImage scene = big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    addGrain(scene, 2.5, 523750);
+    return scene;
 }
 
 QImage title()
