@@ -2,25 +2,65 @@
 
 #include "bank/DataFile.h"
 #include "ui/RuntimeError.h"
+#include "ui/platform/PictureFileCheck.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+namespace {
+
+// Even a picture of the largest accepted size in 32-bit colour needs only 64 MB.
+constexpr int AllocationLimitMB = 64;
+// A 24-bit BMP of the largest accepted size takes 48 MB; nothing longer is read into memory.
+constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+QString readerError(const QImageReader &reader)
+{
+    if (reader.error() == QImageReader::UnknownError)
+        return QStringLiteral("no picture can be read from it");
+    return reader.errorString();
+}
+
+} // namespace
+
 QImage DataPictureLoader::decode(const QString &file)
 {
-    if (!QFileInfo(file).isFile())
+    QImageReader::setAllocationLimit(AllocationLimitMB);
+
+    const QFileInfo info(file);
+    if (!info.isFile())
         throw RuntimeError(RuntimeError::Kind::FileNotFound, file);
-    QImageReader reader(file);
+    if (info.size() > MaxFileBytes)
+        throw RuntimeError(RuntimeError::Kind::NotAPicture, file,
+                           QStringLiteral("%1 bytes is too long for a picture").arg(info.size()));
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        throw RuntimeError(RuntimeError::Kind::FileNotFound, file, source.errorString());
+    const QByteArray data = source.readAll();
+    source.close();
+
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    // The name says .gif even where a test or a tool wrote another format: trust the content.
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (!size.isValid())
-        throw RuntimeError(RuntimeError::Kind::NotAPicture, file, reader.errorString());
+    const QSize reported = reader.size();
+    const QSize size = reported.expandedTo(PictureFileCheck::declaredSize(data, reader.format()));
     if (size.width() > MaxSide || size.height() > MaxSide)
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file,
                            QStringLiteral("%1×%2 is larger than %3×%3").arg(size.width()).arg(size.height()).arg(MaxSide));
+    if (!reported.isValid() || reader.format().isEmpty())
+        throw RuntimeError(RuntimeError::Kind::NotAPicture, file, data.isEmpty() ? QStringLiteral("the file is empty")
+                                                                                 : readerError(reader));
+    const QString damage = PictureFileCheck::damage(data, reader.format());
+    if (!damage.isEmpty())
+        throw RuntimeError(RuntimeError::Kind::NotAPicture, file, damage);
     QImage image = reader.read();
     if (image.isNull())
-        throw RuntimeError(RuntimeError::Kind::NotAPicture, file, reader.errorString());
+        throw RuntimeError(RuntimeError::Kind::NotAPicture, file, readerError(reader));
     return image;
 }
 

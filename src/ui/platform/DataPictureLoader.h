@@ -2,9 +2,15 @@
 
 #include "ui/platform/PictureLoader.h"
 
+#include <QImage>
+
 // Decodes GIF (87a/89a, one transparent colour), BMP (8- and 24-bit) and baseline JPEG from the
-// data folders. The size is read from the header first and a picture larger than
-// MaxSide x MaxSide is refused before it is decoded, so a hostile file cannot exhaust memory.
+// data folders; the format comes from the content, not the name. The size is read from the
+// header first and a picture larger than MaxSide x MaxSide is refused before it is decoded,
+// with Qt's own allocation limit kept at 64 MB behind it, so a hostile file cannot exhaust
+// memory. A cut GIF, BMP or JPEG is refused too (Qt would show it with its end blank).
+// Every failure is a RuntimeError naming the file: FileNotFound (missing, or cannot be
+// opened) or NotAPicture (empty, not a picture, too large, cut short).
 class DataPictureLoader : public PictureLoader
 {
 public:

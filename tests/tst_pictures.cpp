@@ -1,0 +1,274 @@
+#include "support/TestMain.h"
+#include "ui/RuntimeError.h"
+#include "ui/platform/DataPictureLoader.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <functional>
+
+using Kind = RuntimeError::Kind;
+
+namespace {
+
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb Blue = qRgb(0, 0, 255);
+const QRgb White = qRgb(255, 255, 255);
+
+void put16(QByteArray &out, int value)
+{
+    out.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
+}
+
+// A GIF written by hand: a global palette of four colours, an optional transparent index and
+// pixel(x, y) for each pixel. The image data is LZW with 8-bit codes, a clear code before
+// every 126 pixels, so the code table never grows past 8 bits.
+QByteArray gif(int width, int height, std::function<int(int, int)> pixel, int transparent = -1,
+               const char *version = "GIF89a", int screenWidth = 0, int screenHeight = 0)
+{
+    QByteArray out(version);
+    put16(out, screenWidth ? screenWidth : width);
+    put16(out, screenHeight ? screenHeight : height);
+    out.append(char(0x81)).append('\0').append('\0'); // global palette of 2^(1+1) colours
+    for (QRgb colour : {White, Red, Blue, qRgb(0, 0, 0)})
+        out.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
+    if (transparent >= 0)
+        out.append("\x21\xF9\x04\x01\x00\x00", 6).append(char(transparent)).append('\0');
+    out.append(',');
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, width);
+    put16(out, height);
+    out.append('\0');
+
+    QByteArray codes;
+    int sinceClear = 126;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (sinceClear == 126) {
+                codes.append(char(0x80));
+                sinceClear = 0;
+            }
+            codes.append(char(pixel(x, y)));
+            ++sinceClear;
+        }
+    }
+    codes.append(char(0x81));
+    out.append(char(7));
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        out.append(char(block.size())).append(block);
+    }
+    out.append('\0').append(';');
+    return out;
+}
+
+// Red on the left half, blue on the right; the top-left pixel has index 0 (white).
+int halves(int x, int y, int width)
+{
+    if (x == 0 && y == 0)
+        return 0;
+    return x < width / 2 ? 1 : 2;
+}
+
+QByteArray saved(const QImage &image, const char *format)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, format == QByteArray("JPG") ? 90 : -1);
+    return data;
+}
+
+// Red on the left half, blue on the right, a white top-left pixel. An 8-bit image gets a full
+// palette of 256 colours: Qt writes a BMP of 16 colours or fewer with 4 bits a pixel.
+QImage halvesImage(int width, int height, QImage::Format format)
+{
+    const QList<QRgb> colours{White, Red, Blue};
+    QImage image(width, height, format);
+    const bool indexed = format == QImage::Format_Indexed8;
+    if (indexed) {
+        QList<QRgb> palette = colours;
+        for (int i = 3; i < 256; ++i)
+            palette.append(qRgb(i, i, i));
+        image.setColorTable(palette);
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int index = halves(x, y, width);
+            image.setPixel(x, y, indexed ? uint(index) : colours[index]);
+        }
+    }
+    return image;
+}
+
+int bmpBitsPerPixel(const QByteArray &bmp)
+{
+    return qFromLittleEndian<quint16>(bmp.constData() + 28);
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loads_data();
+    void loads();
+    void refuses_data();
+    void refuses();
+    void dataPathWithOtherCase();
+
+private:
+    QString write(const QString &name, const QByteArray &content);
+    QTemporaryDir m_dir;
+};
+
+QString TestPictures::write(const QString &name, const QByteArray &content)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(content);
+    return path;
+}
+
+void TestPictures::loads_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("clearCorner"); // the top-left pixel is transparent, else white
+    QTest::addColumn<bool>("exactColours");
+
+    const auto h = [](int width) { return [width](int x, int y) { return halves(x, y, width); }; };
+    QTest::newRow("GIF 87a") << gif(10, 4, h(10), -1, "GIF87a") << QSize(10, 4) << false << true;
+    QTest::newRow("GIF 89a") << gif(10, 4, h(10)) << QSize(10, 4) << false << true;
+    QTest::newRow("GIF 89a, transparent colour") << gif(10, 4, h(10), 0) << QSize(10, 4) << true << true;
+    QTest::newRow("GIF 578 x 113, transparent") << gif(578, 113, h(578), 0) << QSize(578, 113) << true << true;
+    QByteArray noTrailer = gif(10, 4, h(10));
+    noTrailer.chop(1);
+    QTest::newRow("GIF without its trailer") << noTrailer << QSize(10, 4) << false << true;
+    QTest::newRow("BMP 8-bit") << saved(halvesImage(10, 4, QImage::Format_Indexed8), "BMP") << QSize(10, 4) << false
+                               << true;
+    QTest::newRow("BMP 24-bit") << saved(halvesImage(10, 4, QImage::Format_RGB32), "BMP") << QSize(10, 4) << false
+                                << true;
+    QTest::newRow("BMP 4096 wide") << saved(halvesImage(4096, 1, QImage::Format_RGB32), "BMP") << QSize(4096, 1)
+                                   << false << true;
+    QTest::newRow("JPEG") << saved(halvesImage(40, 16, QImage::Format_RGB32), "JPG") << QSize(40, 16) << false << false;
+    QTest::newRow("PNG under a .gif name") << saved(halvesImage(10, 4, QImage::Format_RGB32), "PNG") << QSize(10, 4)
+                                           << false << true;
+}
+
+void TestPictures::loads()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QSize, size);
+    QFETCH(bool, clearCorner);
+    QFETCH(bool, exactColours);
+
+    if (QTest::currentDataTag() == QLatin1String("BMP 8-bit"))
+        QCOMPARE(bmpBitsPerPixel(content), 8);
+    if (QTest::currentDataTag() == QLatin1String("BMP 24-bit"))
+        QCOMPARE(bmpBitsPerPixel(content), 24);
+    const QString path = write(QStringLiteral("q1.gif"), content);
+    const QImage image = DataPictureLoader().load(path).toImage();
+    QCOMPARE(image.size(), size);
+    QCOMPARE(qAlpha(image.pixel(0, 0)), clearCorner ? 0 : 255);
+    QCOMPARE(qAlpha(image.pixel(size.width() - 1, size.height() - 1)), 255);
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 60;
+    };
+    const QRgb left = image.pixel(1, size.height() - 1);
+    const QRgb right = image.pixel(size.width() - 1, size.height() - 1);
+    if (exactColours) {
+        QCOMPARE(left, Red);
+        QCOMPARE(right, Blue);
+        if (!clearCorner)
+            QCOMPARE(image.pixel(0, 0), White);
+    } else {
+        QVERIFY(near(left, Red));
+        QVERIFY(near(right, Blue));
+    }
+}
+
+void TestPictures::refuses_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("detail"); // a part of the error's detail
+
+    const auto h = [](int x, int y) { return halves(x, y, 60); };
+    const QByteArray goodGif = gif(60, 40, h);
+    const QByteArray goodBmp = saved(halvesImage(60, 40, QImage::Format_RGB32), "BMP");
+    QImage busy(200, 100, QImage::Format_RGB32); // mostly coded data, little header
+    for (int y = 0; y < busy.height(); ++y)
+        for (int x = 0; x < busy.width(); ++x)
+            busy.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, x * y % 256));
+    const QByteArray goodJpeg = saved(busy, "JPG");
+
+    QTest::newRow("empty file") << QByteArray() << "empty";
+    QTest::newRow("text") << QByteArray("3\r\n2\r\n4\r\n1\r\n") << "";
+    QTest::newRow("GIF header alone") << goodGif.left(13) << "";
+    QTest::newRow("GIF cut in its image data") << goodGif.left(goodGif.size() / 2) << "cut short";
+    QTest::newRow("GIF without its last block") << goodGif.left(goodGif.size() - 3) << "cut short";
+    QTest::newRow("BMP cut") << goodBmp.left(goodBmp.size() / 2) << "cut short";
+    QTest::newRow("BMP without its last byte") << goodBmp.left(goodBmp.size() - 1) << "cut short";
+    QTest::newRow("JPEG cut") << goodJpeg.left(goodJpeg.size() / 2) << "cut short";
+    QTest::newRow("JPEG header alone") << goodJpeg.left(200) << "";
+    // 35 bytes that would make the decoder allocate about 100 MB.
+    QTest::newRow("GIF claiming 5000 x 5000") << gif(1, 1, [](int, int) { return 1; }, -1, "GIF89a", 5000, 5000).left(35)
+                                              << "5000×5000";
+    QTest::newRow("GIF image of 5000 x 5000 on a small screen")
+        << gif(5000, 5000, [](int, int) { return 1; }).left(300).replace(6, 4, QByteArray("\x0A\x00\x0A\x00", 4))
+        << "5000×5000";
+    QByteArray hugeBmp = goodBmp;
+    qToLittleEndian<qint32>(5000, hugeBmp.data() + 18);
+    qToLittleEndian<qint32>(5000, hugeBmp.data() + 22);
+    QTest::newRow("BMP claiming 5000 x 5000") << hugeBmp << "5000×5000";
+    QTest::newRow("BMP 4097 wide") << saved(halvesImage(4097, 1, QImage::Format_RGB32), "BMP") << "4097×1";
+}
+
+void TestPictures::refuses()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, detail);
+
+    const QString path = write(QStringLiteral("a1.gif"), content);
+    try {
+        DataPictureLoader().load(path);
+        QFAIL("no error was raised");
+    } catch (const RuntimeError &e) {
+        QCOMPARE(e.kind(), Kind::NotAPicture);
+        QCOMPARE(e.subject(), path);
+        QVERIFY2(e.detail().contains(detail), qPrintable(e.detail()));
+    }
+}
+
+void TestPictures::dataPathWithOtherCase()
+{
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Question/G4_1")));
+    write(QStringLiteral("Question/G4_1/Q12.GIF"), gif(3, 2, [](int, int) { return 2; }));
+    const QString base = m_dir.path();
+    QCOMPARE(DataPictureLoader().load(base + QStringLiteral("\\question\\g4_1\\q12.gif")).size(), QSize(3, 2));
+
+    for (const QString &missing : {QStringLiteral("\\question\\g4_1\\q13.gif"), QStringLiteral("\\question")}) {
+        try {
+            DataPictureLoader().load(base + missing);
+            QFAIL("no error was raised");
+        } catch (const RuntimeError &e) {
+            QCOMPARE(e.kind(), Kind::FileNotFound);
+            QVERIFY2(e.subject().startsWith(base + '/'), qPrintable(e.subject()));
+            QVERIFY2(e.subject().endsWith(QString(missing).replace('\\', '/').mid(1), Qt::CaseInsensitive),
+                     qPrintable(e.subject()));
+        }
+    }
+}
+
+BUNPO_TEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
