@@ -37,14 +37,20 @@ void Stage::tick()
 
 int Stage::roundHalfEven(float seconds)
 {
-    return static_cast<int>(std::nearbyint(static_cast<double>(seconds)));
+    // Spelled out rather than left to the floating-point rounding mode of the moment.
+    const double whole = std::floor(static_cast<double>(seconds));
+    const double fraction = static_cast<double>(seconds) - whole;
+    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0);
+    return static_cast<int>(up ? whole + 1 : whole);
 }
 
 double Stage::elapsed(float now, int start)
 {
     double difference = static_cast<double>(now) - start;
-    // A start of 86400 (a reading of 86399.6 rounded up) with a reading still before
-    // midnight gives a small negative difference: that is simply "not yet".
+    // Only midnight can make the difference hugely negative: the stage began late on one day
+    // and the reading comes from the next. A small negative difference is not midnight: a
+    // start of 86400 (a reading of 86399.6 rounded up) with a reading of 86399.8 means "not
+    // yet", not "a day later".
     if (difference < -43200)
         difference += 86400;
     return difference;
