@@ -134,7 +134,9 @@ void drawDroplet(QPainter& p, QPointF tip, double angleDeg, double length, const
 
 QImage correct()
 {
-    return keyTransparent(analyticRing(QSize(199, 195), 84, 24, Palette::markRed), Palette::greyKey);
+    // The marks stand on the navy panels: edges soften towards navy.
+    return keyTransparent(analyticRing(QSize(199, 195), 84, 24, Palette::markRed), Palette::greyKey,
+                          Palette::navy, 80);
 }
 
 QImage wrong()
@@ -147,12 +149,13 @@ QImage wrong()
     p.drawLine(QPointF(22, 20), QPointF(size.width() - 22, size.height() - 20));
     p.drawLine(QPointF(size.width() - 22, 20), QPointF(22, size.height() - 20));
     p.end();
-    return keyTransparent(image, Palette::greyKey);
+    return keyTransparent(image, Palette::greyKey, Palette::navy, 80);
 }
 
 QImage ring()
 {
-    return keyTransparent(analyticRing(QSize(40, 40), 17.5, 2.6, Palette::markRed), Palette::blackKey);
+    return keyTransparent(analyticRing(QSize(40, 40), 17.5, 2.6, Palette::markRed), Palette::blackKey,
+                          Palette::navy, 64);
 }
 
 QImage bonus()
