@@ -1,0 +1,347 @@
+// Answering on the Drill screen: the answer cycle, the score, the decision after each
+// answer, the right-answer marker and the waits of the stages.
+
+#include "tst_drill_fixture.h"
+
+#include "ui/Twips.h"
+
+using Kind = RuntimeError::Kind;
+
+namespace {
+
+QString times(const char *run, int n)
+{
+    return QString::fromLatin1(run).repeated(n);
+}
+
+// The score, MissCount and Streak of a drill, and what a locked click must not change.
+struct Snapshot
+{
+    qint16 score, missCount, streak, locked;
+    qsizetype sounds;
+    bool correctShown, wrongShown, evaluating;
+    bool operator==(const Snapshot &) const = default;
+};
+
+Snapshot snapshot(const DrillRig &rig)
+{
+    return {rig.f().Score, rig.f().MissCount, rig.f().Streak, rig.f().AnswerLocked, rig.sound.played.size(),
+            rig.shown("Image10"), rig.shown("Image11"), rig.running(1)};
+}
+
+} // namespace
+
+class TestDrillAnswers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ReportedErrors::list().clear(); }
+
+    void answerCycle();
+    void lockedChoiceClicksChangeNothing_data();
+    void lockedChoiceClicksChangeNothing();
+    void decisionAfterAnAnswer_data();
+    void decisionAfterAnAnswer();
+    void markerBesideTheRightChoice_data();
+    void markerBesideTheRightChoice();
+    void stageWaits_data();
+    void stageWaits();
+};
+
+void TestDrillAnswers::answerCycle()
+{
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    auto state = [&rig] {
+        return QStringLiteral("locked %1 timer1 %2 marks %3%4 marker %5 next %6")
+            .arg(rig.f().AnswerLocked)
+            .arg(rig.running(1) ? "running" : "idle")
+            .arg(rig.shown("Image10") ? "O" : "-")
+            .arg(rig.shown("Image11") ? "X" : "-")
+            .arg(rig.shown("Image14") ? "shown" : "hidden")
+            .arg(rig.shown("Command5") ? "shown" : "hidden");
+    };
+    QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
+
+    // A right answer is scored and acknowledged at once; the labels wait for the stage.
+    rig.answer(true);
+    QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks O- marker hidden next hidden"));
+    QCOMPARE(rig.sound.names(), QStringList{"o.wav"});
+    QVERIFY(rig.sound.played.first().startsWith(bank.base()));
+    QCOMPARE(rig.f().Score, qint16(100));
+    QCOMPARE(rig.f().Streak, qint16(1));
+    QVERIFY(rig.label("Label1").isEmpty());
+    QVERIFY(rig.label("Label2").isEmpty());
+
+    QVERIFY(rig.runUntilIdle(1));
+    QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
+    QCOMPARE(rig.label("Label1"), QStringLiteral("100"));
+    QCOMPARE(rig.label("Label2"), QStringLiteral("１"));
+    QCOMPARE(rig.walkerLeft(), 1065);
+
+    // The next question frees the choices and leaves the score, the counts and the walker.
+    QCOMPARE(rig.question(), 1);
+    QVERIFY(rig.next());
+    QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
+    QCOMPARE(rig.question(), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 2);
+    QCOMPARE(rig.f().Score, qint16(100));
+
+    // A wrong answer: the cross, its sound, 100 points off, the walker a step out.
+    rig.answer(false);
+    QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks -X marker hidden next hidden"));
+    QCOMPARE(rig.sound.names(), QStringList({"o.wav", "x.wav"}));
+    QCOMPARE(rig.f().Score, qint16(0));
+    QCOMPARE(rig.f().Streak, qint16(0));
+    QCOMPARE(rig.f().MissCount, qint16(1));
+    QVERIFY(rig.runUntilIdle(1));
+    QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
+    QCOMPARE(rig.walkerLeft(), 1065 + 1005);
+    QVERIFY(rig.next());
+    QCOMPARE(rig.walkerLeft(), 1065 + 1005);
+    QCOMPARE(rig.f().MissCount, qint16(1));
+    QVERIFY(ReportedErrors::list().isEmpty());
+}
+
+void TestDrillAnswers::lockedChoiceClicksChangeNothing_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("waitForTheStage");
+    QTest::newRow("evaluating") << "r" << false;
+    QTest::newRow("result shown") << "w" << true;
+    QTest::newRow("passed") << times("rrrrr", 6) + "rrrrwrrrwrrrwrrr" << true;
+}
+
+void TestDrillAnswers::lockedChoiceClicksChangeNothing()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, waitForTheStage);
+
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    QCOMPARE(rig.play(script.chopped(1)), QString());
+    if (script.size() > 1)
+        QVERIFY(rig.settle() && rig.next());
+    rig.answer(script.back() == QLatin1Char('r'));
+    if (waitForTheStage)
+        QVERIFY(rig.runUntilIdle(1) && rig.settle());
+
+    const Snapshot before = snapshot(rig);
+    QCOMPARE(before.locked, qint16(1));
+    for (int n = 1; n <= 4; ++n)
+        rig.click(rig.choice(n));
+    QVERIFY(snapshot(rig) == before);
+}
+
+void TestDrillAnswers::decisionAfterAnAnswer_data()
+{
+    // The answers before the last one are each evaluated, their sequences played out, and
+    // followed by the next question; the last is checked right after its evaluation stage.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("scoreBefore");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<int>("missCount");
+    QTest::addColumn<int>("streak");
+    QTest::addColumn<int>("walker");
+    QTest::addColumn<QString>("label1");
+    QTest::addColumn<QString>("label2");
+    QTest::addColumn<bool>("burst");
+    QTest::addColumn<bool>("pass");
+    QTest::addColumn<bool>("bonus");
+    QTest::addColumn<bool>("next");
+    QTest::addColumn<int>("finished");
+
+    QTest::newRow("wrong") << "rrrr" << false << 400 << 300 << 1 << 0 << 2070 << "300"
+                           << "０" << false << false << false << true << 0;
+    // 1500, halved twice to 75, four answers without gain, halved to 37.
+    QTest::newRow("wrong below 100 leaves 0") << "rrrrr" + times("wwwww", 2) + "rwrwrwrww" << false << 37 << 0 << 1
+                                              << 0 << 2070 << "0"
+                                              << "０" << false << false << false << true << 0;
+    QTest::newRow("fifth wrong: miss limit, no points off")
+        << "rrrrrwwww" << false << 1100 << 1100 << 0 << 0 << 6090 << "1100"
+        << "０" << true << false << false << true << 0;
+    QTest::newRow("right") << "" << true << 0 << 100 << 0 << 1 << 1065 << "100"
+                           << "１" << false << false << false << true << 0;
+    QTest::newRow("right to exactly 10000: pass")
+        << times("rrrrr", 6) + "rrrrwrrrwrrrwrr" << true << 9900 << 10000 << 3 << 3 << 4080 << "10000"
+        << "３" << false << true << false << false << 1;
+    // The labels keep the score without the bonus and the full-width five.
+    QTest::newRow("fifth right: bonus, below the target")
+        << times("rrrrr", 5) + "rrrrwrrwrrwrrrr" << true << 8400 << 9500 << 3 << 0 << 4080 << "8500"
+        << "５" << false << false << true << true << 0;
+    QTest::newRow("fifth right: bonus to exactly 10000")
+        << times("rrrrr", 5) + times("rrrrw", 3) + "rrwrrrr" << true << 8900 << 10000 << 4 << 0 << 5085 << "9000"
+        << "５" << false << false << true << false << 1;
+    // The run of five is the bonus's: the pass waits for the bonus stage.
+    QTest::newRow("fifth right reaches 10000 itself: bonus, pass later")
+        << times("rrrrr", 6) + "rrrrwrrrwrrrr" << true << 9900 << 11000 << 2 << 0 << 3075 << "10000"
+        << "５" << false << false << true << false << 1;
+}
+
+void TestDrillAnswers::decisionAfterAnAnswer()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, right);
+    QFETCH(int, scoreBefore);
+    QFETCH(int, score);
+    QFETCH(int, missCount);
+    QFETCH(int, streak);
+    QFETCH(int, walker);
+    QFETCH(QString, label1);
+    QFETCH(QString, label2);
+    QFETCH(bool, burst);
+    QFETCH(bool, pass);
+    QFETCH(bool, bonus);
+    QFETCH(bool, next);
+    QFETCH(int, finished);
+
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    if (!before.isEmpty()) {
+        QCOMPARE(rig.play(before), QString());
+        QVERIFY(rig.settle());
+        QVERIFY(rig.next());
+    }
+    QCOMPARE(int(rig.f().Score), scoreBefore);
+
+    rig.answer(right);
+    QVERIFY(rig.runUntilIdle(1));
+    QCOMPARE(int(rig.f().Score), score);
+    QCOMPARE(int(rig.f().MissCount), missCount);
+    QCOMPARE(int(rig.f().Streak), streak);
+    QCOMPARE(rig.walkerLeft(), walker);
+    QCOMPARE(rig.label("Label1"), label1);
+    QCOMPARE(rig.label("Label2"), label2);
+    QCOMPARE(rig.shown("Image4"), burst);
+    QCOMPARE(rig.shown("Image13"), pass);
+    QCOMPARE(rig.shown("Image15"), bonus);
+    QCOMPARE(rig.shown("Command5"), next);
+    QCOMPARE(int(rig.f().Finished), finished);
+    QCOMPARE(rig.running(2), burst);
+    QCOMPARE(rig.running(4), bonus);
+    QVERIFY(rig.shown("Image14"));
+    QCOMPARE(rig.sound.names().contains("gokaku.wav"), pass);
+    QCOMPARE(rig.sound.names().last(), burst ? "pan.wav" : pass ? "gokaku.wav" : right ? "o.wav" : "x.wav");
+    QVERIFY(ReportedErrors::list().isEmpty());
+}
+
+void TestDrillAnswers::markerBesideTheRightChoice_data()
+{
+    // Right answers outside 1..4 come only from a malformed answer file: they ring no choice
+    // row, and beyond -75..71 the marker's place overflows 16 bits.
+    QTest::addColumn<int>("rightAnswer");
+    QTest::addColumn<int>("top"); // twips; 0: overflow
+    QTest::newRow("1") << 1 << 2550;
+    QTest::newRow("2") << 2 << 2980;
+    QTest::newRow("3") << 3 << 3410;
+    QTest::newRow("4") << 4 << 3840;
+    QTest::newRow("0") << 0 << 2120;
+    QTest::newRow("5") << 5 << 4270;
+    QTest::newRow("71") << 71 << 32650;
+    QTest::newRow("-75") << -75 << -30130;
+    QTest::newRow("72") << 72 << 0;
+    QTest::newRow("-76") << -76 << 0;
+    QTest::newRow("-32768") << -32768 << 0;
+}
+
+void TestDrillAnswers::markerBesideTheRightChoice()
+{
+    QFETCH(int, rightAnswer);
+    QFETCH(int, top);
+
+    DrillBank bank({rightAnswer, 1});
+    DrillRig rig(bank, {1});
+    rig.open();
+    rig.click(rig.choice(1));
+    QCOMPARE(rig.f().Score, qint16(rightAnswer == 1 ? 100 : 0));
+    rig.runUntilIdle(1);
+
+    if (top == 0) {
+        QCOMPARE(ReportedErrors::list().size(), 1);
+        QCOMPARE(ReportedErrors::list().first().kind(), Kind::Overflow);
+        QCOMPARE(ReportedErrors::list().first().subject(), QStringLiteral("Image14.Top"));
+        QVERIFY(!rig.shown("Image14"));
+        return;
+    }
+    QVERIFY(ReportedErrors::list().isEmpty());
+    PictureLabel *ring = rig.image("Image14");
+    QVERIFY(rig.shown("Image14"));
+    QCOMPARE(ring->y(), Twips::toPixels(top));
+    QCOMPARE(ring->x(), Twips::toPixels(1150));
+    if (rightAnswer >= 1 && rightAnswer <= 4) {
+        // The ring's centre on the row's number: 15 px below the choices picture's top and
+        // 13 px from its left edge, rows 28 px apart.
+        PictureLabel *choices = rig.image("Image5");
+        const QPoint number = choices->pos() + QPoint(13, 15 + 28 * (rightAnswer - 1));
+        const QPoint centre = ring->geometry().center();
+        QVERIFY2(qAbs(centre.y() - number.y()) <= 2 && qAbs(centre.x() - number.x()) <= 2,
+                 qPrintable(QStringLiteral("ring at %1,%2; number at %3,%4")
+                                .arg(centre.x()).arg(centre.y()).arg(number.x()).arg(number.y())));
+    }
+}
+
+void TestDrillAnswers::stageWaits_data()
+{
+    // A stage's start is its clock reading rounded to the second (a half to the even one);
+    // its 500 ms timer acts at the first tick that finds more than the delay gone.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<double>("clickAt");
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<double>("begunAfterClick");
+    QTest::addColumn<double>("wait");
+
+    QTest::newRow("evaluation begun at .2") << "" << true << 37000.2 << 1 << 0.0 << 1.0;
+    QTest::newRow("evaluation begun at .7") << "" << true << 37000.7 << 1 << 0.0 << 1.5;
+    QTest::newRow("evaluation begun on the second") << "" << true << 37000.0 << 1 << 0.0 << 1.5;
+    QTest::newRow("evaluation begun on a half, start down") << "" << true << 37000.5 << 1 << 0.0 << 1.0;
+    QTest::newRow("evaluation begun on a half, start up") << "" << true << 37001.5 << 1 << 0.0 << 2.0;
+    QTest::newRow("bonus begun at .2") << "rrrr" << true << 37000.2 << 4 << 1.0 << 1.5;
+    QTest::newRow("bonus begun on a half, start up") << "rrrr" << true << 37000.0 << 4 << 1.5 << 2.5;
+    QTest::newRow("pass after the bonus, begun at .7")
+        << times("rrrrr", 5) + times("rrrrw", 3) + "rrwrrrr" << true << 37000.2 << 5 << 2.5 << 2.0;
+    QTest::newRow("halving notice begun at .2") << "wwww" << false << 37000.2 << 2 << 1.0 << 1.0;
+    QTest::newRow("halving begun at .2") << "wwww" << false << 37000.2 << 3 << 2.0 << 1.5;
+    // Midnight passes while the stage waits: the count goes on across it.
+    QTest::newRow("evaluation across midnight, start 86400") << "" << false << 86399.7 << 1 << 0.0 << 1.5;
+    QTest::newRow("evaluation across midnight, start 86399") << "" << true << 86399.2 << 1 << 0.0 << 1.0;
+    QTest::newRow("bonus across midnight") << "rrrr" << true << 86398.2 << 4 << 1.0 << 1.5;
+    QTest::newRow("halving across midnight") << "wwww" << false << 86397.2 << 3 << 2.0 << 1.5;
+}
+
+void TestDrillAnswers::stageWaits()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, right);
+    QFETCH(double, clickAt);
+    QFETCH(int, stage);
+    QFETCH(double, begunAfterClick);
+    QFETCH(double, wait);
+
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank, {}, 1, std::floor(clickAt) - 1000 + 0.25);
+    rig.open();
+    if (!before.isEmpty()) {
+        QCOMPARE(rig.play(before), QString());
+        QVERIFY(rig.settle());
+        QVERIFY(rig.next());
+    }
+    QVERIFY(rig.now() < clickAt);
+    rig.setNow(clickAt);
+    rig.answer(right);
+    QVERIFY(rig.settle());
+    QVERIFY(rig.f().Finished == 0 || stage == 5);
+
+    QCOMPARE(rig.begun(stage) - clickAt + 1.0, begunAfterClick + 1.0);
+    QCOMPARE(rig.acted(stage) - rig.begun(stage) + 1.0, wait + 1.0);
+    QVERIFY(ReportedErrors::list().isEmpty());
+}
+
+BUNPO_TEST_MAIN(TestDrillAnswers)
+#include "tst_drill_answers.moc"
