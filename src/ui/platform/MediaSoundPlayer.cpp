@@ -12,9 +12,16 @@
 
 MediaSoundPlayer::MediaSoundPlayer(QObject *parent) : QObject(parent)
 {
+    chooseBackend();
 }
 
 MediaSoundPlayer::~MediaSoundPlayer() = default;
+
+void MediaSoundPlayer::chooseBackend()
+{
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+}
 
 void MediaSoundPlayer::warnOnce(const QString &key, const QString &text)
 {
@@ -22,28 +29,50 @@ void MediaSoundPlayer::warnOnce(const QString &key, const QString &text)
         return;
     m_warned.insert(key);
     std::fprintf(stderr, "bunpo-drill: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void MediaSoundPlayer::createPlayer()
+{
+    // GStreamer plays into nothing when there is no device; the sound is lost, nothing else.
+    if (QMediaDevices::audioOutputs().isEmpty())
+        warnOnce(QStringLiteral("<no device>"), QStringLiteral("no audio output device found: sounds may stay silent"));
+    m_player = new QMediaPlayer(this);
+    m_output = new QAudioOutput(this);
+    m_player->setAudioOutput(m_output);
+    QMediaPlayer *player = m_player;
+    connect(player, &QMediaPlayer::errorOccurred, this, [this, player](QMediaPlayer::Error error, const QString &text) {
+        if (error == QMediaPlayer::NoError || player != m_player)
+            return;
+        m_broken = true;
+        const QString source = player->source().toLocalFile();
+        warnOnce(source, QStringLiteral("cannot play %1: %2").arg(source, text));
+    });
+}
+
+void MediaSoundPlayer::dropBrokenPlayer()
+{
+    delete m_player;
+    delete m_output;
+    m_player = nullptr;
+    m_output = nullptr;
+    m_broken = false;
 }
 
 void MediaSoundPlayer::play(const QString &path)
 {
     const QString file = DataFile::locate(path);
     if (!QFileInfo(file).isFile()) {
+        stop();
         warnOnce(file, QStringLiteral("sound file not found, staying silent: %1").arg(file));
         return;
     }
-    if (QMediaDevices::audioOutputs().isEmpty()) {
-        warnOnce(QStringLiteral("<no device>"), QStringLiteral("no audio device, sounds stay silent"));
-        return;
-    }
-    if (!m_player) {
-        m_player = new QMediaPlayer(this);
-        m_output = new QAudioOutput(this);
-        m_player->setAudioOutput(m_output);
-        connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString &text) {
-            const QString source = m_player->source().toLocalFile();
-            warnOnce(source, QStringLiteral("cannot play %1: %2").arg(source, text));
-        });
-    }
+    if (m_broken)
+        dropBrokenPlayer();
+    if (!m_player)
+        createPlayer();
+    // stop() first: setting the source that is already set changes nothing, and the same
+    // sound asked for again must start from its beginning.
     m_player->stop();
     m_player->setSource(QUrl::fromLocalFile(file));
     m_player->play();
@@ -51,6 +80,8 @@ void MediaSoundPlayer::play(const QString &path)
 
 void MediaSoundPlayer::stop()
 {
-    if (m_player)
+    if (m_broken)
+        dropBrokenPlayer();
+    else if (m_player)
         m_player->stop();
 }
