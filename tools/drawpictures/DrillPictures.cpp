@@ -17,7 +17,7 @@
 
 namespace {
 
-using Format = PictureSpec::Format;
+using Format = PictureRecipe::Format;
 
 QImage wallpaper()
 {
@@ -99,18 +99,18 @@ QImage sampleChoices()
     return keyTransparent(image, Palette::greyKey, Palette::navy, 40);
 }
 
-PictureSpec gif(const QString& path, QSize size, std::optional<QRgb> key, std::function<QImage()> draw)
+PictureRecipe gif(const QString& path, QSize size, std::optional<QRgb> key, std::function<QImage()> draw)
 {
-    return PictureSpec{path, Format::Gif, size, key, std::move(draw)};
+    return PictureRecipe{path, Format::Gif, size, key, std::move(draw)};
 }
 
 } // namespace
 
-QList<PictureSpec> drillPictures()
+QList<PictureRecipe> drillPictures()
 {
-    QList<PictureSpec> list;
-    list << PictureSpec{QStringLiteral("drill/background.bmp"), Format::Bmp24, QSize(750, 523), {}, wallpaper};
-    list << PictureSpec{QStringLiteral("drill/board.bmp"), Format::Bmp8, QSize(640, 460), {}, TrackPictures::board};
+    QList<PictureRecipe> list;
+    list << PictureRecipe{QStringLiteral("drill/background.bmp"), Format::Bmp24, QSize(750, 523), {}, wallpaper};
+    list << PictureRecipe{QStringLiteral("drill/board.bmp"), Format::Bmp8, QSize(640, 460), {}, TrackPictures::board};
     list << gif(QStringLiteral("drill/walker.gif"), QSize(180, 84), {}, TrackPictures::trainCar);
     list << gif(QStringLiteral("drill/burst.gif"), QSize(85, 84), {}, TrackPictures::burstBalloon);
     list << gif(QStringLiteral("drill/correct.gif"), QSize(199, 195), Palette::greyKey, MarkPictures::correct);
@@ -118,8 +118,8 @@ QList<PictureSpec> drillPictures()
     list << gif(QStringLiteral("drill/ring.gif"), QSize(40, 40), Palette::blackKey, MarkPictures::ring);
     list << gif(QStringLiteral("drill/bonus.gif"), QSize(282, 100), Palette::whiteKey, MarkPictures::bonus);
     list << gif(QStringLiteral("drill/pass.gif"), QSize(342, 113), Palette::whiteKey, MarkPictures::pass);
-    list << PictureSpec{QStringLiteral("drill/halving.bmp"), Format::Bmp24, QSize(395, 42), {}, halving};
-    list << PictureSpec{QStringLiteral("drill/scorebox.bmp"), Format::Bmp8, QSize(130, 45), {}, scorebox};
+    list << PictureRecipe{QStringLiteral("drill/halving.bmp"), Format::Bmp24, QSize(395, 42), {}, halving};
+    list << PictureRecipe{QStringLiteral("drill/scorebox.bmp"), Format::Bmp8, QSize(130, 45), {}, scorebox};
     list << gif(QStringLiteral("drill/runbox.gif"), QSize(140, 45), {},
                 [] { return labelledBox(QSize(140, 45), QStringLiteral("連続"), 136); });
     list << gif(QStringLiteral("drill/answerbox.gif"), QSize(261, 45), {},
@@ -128,7 +128,7 @@ QList<PictureSpec> drillPictures()
         list << gif(QStringLiteral("drill/choice%1.gif").arg(n), QSize(38, 43), {},
                     [n] { return redButtonFace(QSize(38, 43), QString::number(n), 28); });
     }
-    list << PictureSpec{QStringLiteral("drill/next.bmp"), Format::Bmp8, QSize(58, 45), {},
+    list << PictureRecipe{QStringLiteral("drill/next.bmp"), Format::Bmp8, QSize(58, 45), {},
                         [] { return redButtonFace(QSize(58, 45), QStringLiteral("次"), 30); }};
     list << gif(QStringLiteral("drill/end.gif"), QSize(72, 29), {},
                 [] { return redButtonFace(QSize(72, 29), QStringLiteral("終了"), 19); });

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QList>
 
 // The pictures of the Drill window: wallpaper, board with its track, the train car and the
 // balloon, the marks, the score and answer boxes and the button faces.
-QList<PictureSpec> drillPictures();
+QList<PictureRecipe> drillPictures();

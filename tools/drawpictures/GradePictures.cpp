@@ -12,7 +12,7 @@
 
 namespace {
 
-using Format = PictureSpec::Format;
+using Format = PictureRecipe::Format;
 
 const QColor yellow(0xFC, 0xFE, 0x04);
 
@@ -90,17 +90,17 @@ QImage mark()
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-PictureSpec gif(const QString& path, QSize size, std::function<QImage()> draw)
+PictureRecipe gif(const QString& path, QSize size, std::function<QImage()> draw)
 {
-    return PictureSpec{path, Format::Gif, size, {}, std::move(draw)};
+    return PictureRecipe{path, Format::Gif, size, {}, std::move(draw)};
 }
 
 } // namespace
 
-QList<PictureSpec> gradePictures()
+QList<PictureRecipe> gradePictures()
 {
-    QList<PictureSpec> list;
-    list << PictureSpec{QStringLiteral("grade/ladder.bmp"), Format::Bmp8, QSize(283, 440), {}, ladder};
+    QList<PictureRecipe> list;
+    list << PictureRecipe{QStringLiteral("grade/ladder.bmp"), Format::Bmp8, QSize(283, 440), {}, ladder};
     const QStringList names = {QStringLiteral("４級－１"), QStringLiteral("４級－２"), QStringLiteral("４級－３"),
                                QStringLiteral("３級－１"), QStringLiteral("３級－２"), QStringLiteral("３級－３"),
                                QStringLiteral("３級－４")};
@@ -109,7 +109,7 @@ QList<PictureSpec> gradePictures()
         list << gif(QStringLiteral("grade/grade%1.gif").arg(i + 1), QSize(163, 51),
                     [name] { return gradeButton(name); });
     }
-    list << PictureSpec{QStringLiteral("grade/mark.bmp"), Format::Bmp8, QSize(58, 37), {}, mark};
+    list << PictureRecipe{QStringLiteral("grade/mark.bmp"), Format::Bmp8, QSize(58, 37), {}, mark};
     list << gif(QStringLiteral("grade/cancel.gif"), QSize(88, 28),
                 [] { return redButtonFace(QSize(88, 28), QStringLiteral("取消"), 19); });
     list << gif(QStringLiteral("grade/decide.gif"), QSize(88, 28),

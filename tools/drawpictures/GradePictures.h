@@ -1,9 +1,9 @@
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QList>
 
 // The pictures of the Grade window: the ladder, the seven grade buttons, the mark and the
 // two buttons.
-QList<PictureSpec> gradePictures();
+QList<PictureRecipe> gradePictures();

@@ -23,7 +23,7 @@
 
 namespace {
 
-using Format = PictureSpec::Format;
+using Format = PictureRecipe::Format;
 
 const QColor titleYellow(0xFF, 0xE4, 0x1C);
 // The sky where the title and the grade range stand, to soften their edges against it.
@@ -430,26 +430,26 @@ QImage icon()
     return big.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
 }
 
-PictureSpec button(const QString& path, const QString& text)
+PictureRecipe button(const QString& path, const QString& text)
 {
-    return PictureSpec{path, Format::Gif, QSize(125, 40), {},
+    return PictureRecipe{path, Format::Gif, QSize(125, 40), {},
                        [text] { return redButtonFace(QSize(125, 40), text, 26); }};
 }
 
 } // namespace
 
-QList<PictureSpec> menuPictures()
+QList<PictureRecipe> menuPictures()
 {
-    QList<PictureSpec> list;
-    list << PictureSpec{QStringLiteral("menu/background.jpg"), Format::Jpeg, QSize(750, 523), {}, background};
-    list << PictureSpec{QStringLiteral("menu/title.gif"), Format::Gif, QSize(660, 58), Palette::blackKey, title};
-    list << PictureSpec{QStringLiteral("menu/graderange.gif"), Format::Gif, QSize(167, 60), Palette::blackKey, gradeRange};
-    list << PictureSpec{QStringLiteral("menu/explanation.bmp"), Format::Bmp24, QSize(523, 468), {}, explanation};
+    QList<PictureRecipe> list;
+    list << PictureRecipe{QStringLiteral("menu/background.jpg"), Format::Jpeg, QSize(750, 523), {}, background};
+    list << PictureRecipe{QStringLiteral("menu/title.gif"), Format::Gif, QSize(660, 58), Palette::blackKey, title};
+    list << PictureRecipe{QStringLiteral("menu/graderange.gif"), Format::Gif, QSize(167, 60), Palette::blackKey, gradeRange};
+    list << PictureRecipe{QStringLiteral("menu/explanation.bmp"), Format::Bmp24, QSize(523, 468), {}, explanation};
     list << button(QStringLiteral("menu/explain.gif"), QStringLiteral("説明"));
     list << button(QStringLiteral("menu/settings.gif"), QStringLiteral("設定"));
     list << button(QStringLiteral("menu/drill.gif"), QStringLiteral("練習"));
     list << button(QStringLiteral("menu/end.gif"), QStringLiteral("終了"));
     list << button(QStringLiteral("menu/return.gif"), QStringLiteral("戻る"));
-    list << PictureSpec{QStringLiteral("icon.bmp"), Format::Bmp8, QSize(32, 32), {}, icon};
+    list << PictureRecipe{QStringLiteral("icon.bmp"), Format::Bmp8, QSize(32, 32), {}, icon};
     return list;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QList>
 
 // The pictures of the Menu window (mountain scene, title, explanation, buttons) and the
 // window icon.
-QList<PictureSpec> menuPictures();
+QList<PictureRecipe> menuPictures();

@@ -36,31 +36,31 @@ bool writeWithQt(const QImage& image, const QString& path, const QByteArray& for
 
 } // namespace
 
-bool savePicture(const PictureSpec& spec, const QImage& image, const QString& outDir, QString* error)
+bool savePicture(const PictureRecipe& recipe, const QImage& image, const QString& outDir, QString* error)
 {
-    const QString path = QDir(outDir).filePath(spec.path);
-    if (image.size() != spec.size) {
+    const QString path = QDir(outDir).filePath(recipe.path);
+    if (image.size() != recipe.size) {
         *error = QStringLiteral("%1: drawn %2x%3 px, expected %4x%5 px")
                      .arg(path)
                      .arg(image.width())
                      .arg(image.height())
-                     .arg(spec.size.width())
-                     .arg(spec.size.height());
+                     .arg(recipe.size.width())
+                     .arg(recipe.size.height());
         return false;
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         *error = QStringLiteral("%1: cannot create its folder").arg(path);
         return false;
     }
-    switch (spec.format) {
-    case PictureSpec::Format::Gif:
-        return writeGif(image, path, spec.transparent, error);
-    case PictureSpec::Format::Bmp8:
+    switch (recipe.format) {
+    case PictureRecipe::Format::Gif:
+        return writeGif(image, path, recipe.transparent, error);
+    case PictureRecipe::Format::Bmp8:
         return writeIndexedBmp(image, path, error);
-    case PictureSpec::Format::Bmp24:
+    case PictureRecipe::Format::Bmp24:
         // Qt stores an opaque RGB32 image as a 24-bit BMP.
         return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "bmp", -1, error);
-    case PictureSpec::Format::Jpeg:
+    case PictureRecipe::Format::Jpeg:
         return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "jpeg", 90, error);
     }
     *error = QStringLiteral("%1: unknown format").arg(path);

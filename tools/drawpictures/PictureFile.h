@@ -1,10 +1,10 @@
 #pragma once
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QString>
 
-// Stores a drawn picture in the file format its spec asks for, under `outDir`, creating
+// Stores a drawn picture in the file format its recipe asks for, under `outDir`, creating
 // the subfolders. Refuses a drawing of the wrong size. On failure returns false and sets
 // `error` to a message naming the file.
-bool savePicture(const PictureSpec& spec, const QImage& image, const QString& outDir, QString* error);
+bool savePicture(const PictureRecipe& recipe, const QImage& image, const QString& outDir, QString* error);

@@ -35,14 +35,14 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QList<PictureSpec> all = drillPictures();
+    QList<PictureRecipe> all = drillPictures();
     all += menuPictures();
     all += gradePictures();
 
     int failures = 0;
-    for (const PictureSpec& spec : all) {
+    for (const PictureRecipe& recipe : all) {
         QString error;
-        if (!savePicture(spec, spec.draw(), outDir, &error)) {
+        if (!savePicture(recipe, recipe.draw(), outDir, &error)) {
             std::fprintf(stderr, "drawpictures: %s\n", qPrintable(error));
             ++failures;
         }

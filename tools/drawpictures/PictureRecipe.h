@@ -9,7 +9,7 @@
 #include <optional>
 
 // One built-in picture: where it goes, how it is stored and how it is drawn.
-struct PictureSpec
+struct PictureRecipe
 {
     enum class Format { Gif, Bmp8, Bmp24, Jpeg };
 
