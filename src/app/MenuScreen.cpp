@@ -8,6 +8,8 @@
 #include "ui/PictureLabel.h"
 #include "ui/ScreenWindow.h"
 
+#include <utility>
+
 MenuScreen::MenuScreen(AppContext &ctx) : Screen(ctx)
 {
 }
