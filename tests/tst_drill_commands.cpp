@@ -1,0 +1,121 @@
+// The Drill screen's commands: leaving at any moment, and the next question's pictures.
+
+#include "tst_drill_fixture.h"
+
+#include <QPointer>
+
+using Kind = RuntimeError::Kind;
+
+class TestDrillCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ReportedErrors::list().clear(); }
+
+    void leavingEndsEveryStage_data();
+    void leavingEndsEveryStage();
+    void missingChoicesPictureStopsAfterTheQuestionPicture();
+};
+
+void TestDrillCommands::leavingEndsEveryStage_data()
+{
+    QTest::addColumn<QString>("script");   // answered before leaving; the last one's stage is ticked as below
+    QTest::addColumn<double>("runAfter");  // seconds of ticks after the last answer
+    QTest::addColumn<QList<int>>("running"); // the stages running when the user leaves
+    QTest::addColumn<QString>("command");  // "Command2", "Command3", "Command4" or "close box"
+    QTest::addColumn<int>("target");       // ScreenId, or -1 for the end of the program
+
+    const QString toPassThroughBonus = QString("rrrrr").repeated(5) + QString("rrrrw").repeated(3) + "rrwrrrrr";
+    QTest::newRow("Command2 while waiting") << "" << 0.0 << QList<int>{} << "Command2" << int(ScreenId::Grade);
+    QTest::newRow("Command2 while evaluating") << "r" << 0.5 << QList<int>{1} << "Command2" << int(ScreenId::Grade);
+    QTest::newRow("Command3 with the result shown") << "w" << 1.5 << QList<int>{} << "Command3" << int(ScreenId::Menu);
+    QTest::newRow("Command3 during the halving notice")
+        << "wwwww" << 2.5 << QList<int>{3} << "Command3" << int(ScreenId::Menu);
+    QTest::newRow("Command4 during the bonus") << "rrrrr" << 1.0 << QList<int>{4} << "Command4" << -1;
+    QTest::newRow("Command2 before the pass after a bonus")
+        << toPassThroughBonus << 2.5 << QList<int>{5} << "Command2" << int(ScreenId::Grade);
+    QTest::newRow("Command4 after the pass") << toPassThroughBonus << 6.0 << QList<int>{} << "Command4" << -1;
+    QTest::newRow("close box during the burst") << "wwwww" << 1.0 << QList<int>{2} << "close box" << -1;
+}
+
+void TestDrillCommands::leavingEndsEveryStage()
+{
+    QFETCH(QString, script);
+    QFETCH(double, runAfter);
+    QFETCH(QList<int>, running);
+    QFETCH(QString, command);
+    QFETCH(int, target);
+
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    if (!script.isEmpty()) {
+        QCOMPARE(rig.play(script.chopped(1)), QString());
+        QVERIFY(script.size() == 1 || (rig.settle() && rig.next()));
+        rig.answer(script.back() == QLatin1Char('r'));
+        rig.runFor(runAfter);
+    }
+    QList<QPointer<Stage>> stages;
+    QList<int> seenRunning;
+    for (int n = 1; n <= 5; ++n) {
+        stages.append(rig.stage(n));
+        if (rig.running(n))
+            seenRunning.append(n);
+    }
+    QCOMPARE(seenRunning, running);
+
+    const qsizetype sounds = rig.sound.played.size();
+    if (command == QLatin1String("close box"))
+        rig.window()->close();
+    else
+        rig.click(rig.button(command));
+
+    QVERIFY(!rig.drill.isLoaded());
+    if (target < 0) {
+        QVERIFY(rig.navigator.hasEnded());
+    } else {
+        QCOMPARE(int(rig.navigator.currentId()), target);
+        QCOMPARE((target == int(ScreenId::Grade) ? rig.grade : rig.menu).loads, 1);
+    }
+    // The stages are stopped at once and go with the window; the sound ends with the screen.
+    for (const QPointer<Stage> &stage : stages)
+        QVERIFY(!stage || !stage->isRunning());
+    QCOMPARE(rig.sound.stops, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QPointer<Stage> &stage : stages)
+        QVERIFY(stage.isNull());
+    QCOMPARE(rig.sound.played.size(), sounds);
+    QVERIFY(ReportedErrors::list().isEmpty());
+
+    if (target >= 0) {
+        // Back on the drill: a new one, with no sequence left over.
+        rig.navigator.moveTo(ScreenId::Drill);
+        QVERIFY(!rig.anyRunning());
+        for (const char *picture : {"Image4", "Image12", "Image13", "Image15", "Image10", "Image11", "Image14"})
+            QVERIFY2(!rig.shown(picture), picture);
+        QCOMPARE(rig.f().Score, qint16(0));
+        QCOMPARE(rig.f().Finished, qint16(0));
+        QCOMPARE(rig.f().AnswerLocked, qint16(0));
+    }
+}
+
+void TestDrillCommands::missingChoicesPictureStopsAfterTheQuestionPicture()
+{
+    DrillBank bank(tenAnswers(), QStringLiteral("g4_1"), {QStringLiteral("choices/g4_1/a3.gif")});
+    DrillRig rig(bank);
+    rig.open();
+    QCOMPARE(rig.play("rw"), QString());
+    QVERIFY(ReportedErrors::list().isEmpty());
+
+    QVERIFY(rig.next()); // draws question 3
+    QCOMPARE(ReportedErrors::list().size(), 1);
+    const RuntimeError &error = ReportedErrors::list().first();
+    QCOMPARE(error.kind(), Kind::FileNotFound);
+    QVERIFY2(error.subject().endsWith(QLatin1String("choices/g4_1/a3.gif")), qPrintable(error.message()));
+    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 3);
+    QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 2);
+}
+
+BUNPO_TEST_MAIN(TestDrillCommands)
+#include "tst_drill_commands.moc"
