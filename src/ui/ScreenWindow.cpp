@@ -134,6 +134,9 @@ void ScreenWindow::open()
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     show();
+    // A window manager activates a new window itself; without one (or with a strict one) the
+    // keyboard focus and tooltips would wait for the first click.
+    activateWindow();
 }
 
 void ScreenWindow::showEvent(QShowEvent *event)
