@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 // The five sound effects of the sound folder.
 enum class Sound { Correct, Wrong, Burst, NoGood, Pass };

@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include <cstdlib>
+
 namespace PictureFileCheck {
 
 namespace {
