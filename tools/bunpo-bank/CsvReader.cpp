@@ -22,8 +22,9 @@ int firstBadUtf8Line(const QByteArray &bytes)
         qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
             end = bytes.size();
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)decoder.decode(QByteArrayView(bytes).sliced(start, end - start));
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        // decode() is lazy: the conversion happens when its result becomes a QString.
+        const QString decoded = decoder.decode(QByteArrayView(bytes).sliced(start, end - start));
         if (decoder.hasError())
             return line;
         start = end + 1;

@@ -3,12 +3,11 @@
 // Exit status: 0 done (or the data folder is sound), 1 bad source (or problems found), 2 usage.
 
 #include "BankBuilder.h"
+#include "BankChecker.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
-
-#include <cstdio>
 
 namespace {
 
@@ -46,6 +45,13 @@ int main(int argc, char **argv)
         if (QFileInfo::exists(args.at(2)) && !QFileInfo(args.at(2)).isDir())
             return usage(err, QStringLiteral("%1 is not a folder").arg(args.at(2)));
         return BankBuilder::build(args.at(1), args.at(2), out, err);
+    }
+    if (command == QLatin1String("check")) {
+        if (args.size() != 2)
+            return usage(err);
+        if (!QFileInfo(args.at(1)).isDir())
+            return usage(err, QStringLiteral("%1 is not a folder").arg(args.at(1)));
+        return BankChecker::run(args.at(1), out);
     }
     return usage(err, QStringLiteral("unknown command \"%1\"").arg(command));
 }

@@ -1,0 +1,502 @@
+// bunpo-bank run as a process: the builder's faults, the checker's faults, and that what the
+// builder writes is what the program reads.
+
+#include "bank/AnswerFileReader.h"
+#include "bank/DataFile.h"
+#include "bank/DataPaths.h"
+#include "bank/GradeCatalogue.h"
+#include "support/TestMain.h"
+#include "ui/platform/DataPictureLoader.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <functional>
+
+#ifndef BUNPO_BANK_TOOL
+#define BUNPO_BANK_TOOL ""
+#endif
+
+namespace {
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun runTool(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(BUNPO_BANK_TOOL), arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QStringList Codes = {"g4_1", "g4_2", "g4_3", "g3_1", "g3_2", "g3_3", "g3_4"};
+
+QByteArray gradeFile(const QList<QByteArray> &rows)
+{
+    QByteArray text = "question,choice1,choice2,choice3,choice4,answer\n";
+    for (const QByteArray &row : rows)
+        text += row + "\n";
+    return text;
+}
+
+QByteArray plainRow(int answer)
+{
+    return "わたしは　まいあさ　７じ（　）おきます。,に,で,を,が," + QByteArray::number(answer);
+}
+
+QByteArray gradesFile(const QList<QByteArray> &rows)
+{
+    return "code,title,button\n" + rows.join('\n') + "\n";
+}
+
+QList<QByteArray> gradeRows()
+{
+    return {"g4_1,４級　レベル１,４級－１", "g4_2,４級　レベル２,４級－２", "g4_3,４級　レベル３,４級－３",
+            "g3_1,３級　レベル１,３級－１", "g3_2,３級　レベル２,３級－２", "g3_3,３級　レベル３,３級－３",
+            "g3_4,３級　レベル４,３級－４"};
+}
+
+// A sound source: grades.csv and two questions in each grade.
+QMap<QString, QByteArray> goodSource()
+{
+    QMap<QString, QByteArray> files;
+    files["grades.csv"] = gradesFile(gradeRows());
+    for (const QString &code : Codes)
+        files[code + ".csv"] = gradeFile({plainRow(1), "としょかん（　）ほんを　よみます。,を,で,に,へ,2"});
+    return files;
+}
+
+void writeFiles(const QString &dir, const QMap<QString, QByteArray> &files)
+{
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        QFile file(QDir(dir).filePath(it.key()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(it.value());
+    }
+}
+
+// Every file under dir (hidden ones too) with a hash of its bytes.
+QMap<QString, QByteArray> snapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QByteArray hash = "folder";
+        if (it.fileInfo().isFile()) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
+        }
+        files.insert(QDir(dir).relativeFilePath(path), hash);
+    }
+    return files;
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(path));
+        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+        QVERIFY(QFile::copy(path, target));
+    }
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A picture the program can load, of the given size (PNG content under a .gif name).
+void writePicture(const QString &path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    QVERIFY(image.save(path, "PNG"));
+}
+
+using Breakage = std::function<void(const QString &bank)>;
+
+QString pathIn(const QString &bank, const QString &relative)
+{
+    return QDir(bank).filePath(relative);
+}
+
+// The middle of the ink in a rectangle of a picture: pixels that differ from the background.
+QPointF inkCentre(const QImage &image, const QRect &area, QRgb background)
+{
+    int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if ((image.pixel(x, y) & 0xffffff) == (background & 0xffffff))
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0)
+        return {-100, -100};
+    return {(left + right + 1) / 2.0, (top + bottom + 1) / 2.0};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Breakage)
+
+class TestBunpoBank : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void usage_data();
+    void usage();
+    void badSource_data();
+    void badSource();
+    void builtBankReadsBack();
+    void rebuildReplacesOnlyTheDataFolders();
+    void testBankIsSound();
+    void brokenDataFolder_data();
+    void brokenDataFolder();
+};
+
+void TestBunpoBank::initTestCase()
+{
+    if (QString(BUNPO_BANK_TOOL).isEmpty())
+        QSKIP("bunpo-bank is not built");
+}
+
+void TestBunpoBank::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"make", "a", "b"};
+    QTest::newRow("build without an output folder") << QStringList{"build", BUNPO_SOURCE_DIR "/tests/bank"};
+    QTest::newRow("build from a missing folder") << QStringList{"build", "/nonexistent/bank", "/tmp"};
+    QTest::newRow("build into a file") << QStringList{"build", BUNPO_SOURCE_DIR "/tests/bank",
+                                                      BUNPO_SOURCE_DIR "/tests/bank/grades.csv"};
+    QTest::newRow("check of a missing folder") << QStringList{"check", "/nonexistent/data"};
+}
+
+void TestBunpoBank::usage()
+{
+    QFETCH(QStringList, arguments);
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("usage: bunpo-bank build SOURCE_DIR OUT_DIR"), qPrintable(run.err));
+}
+
+void TestBunpoBank::badSource_data()
+{
+    QTest::addColumn<QString>("file");        // the source file to replace
+    QTest::addColumn<QByteArray>("content");  // its new content; a null array removes it
+    QTest::addColumn<QString>("expected");    // fragment of the message, with file and line
+
+    const QByteArray ok2 = "としょかん（　）ほんを　よみます。,を,で,に,へ,2";
+    QList<QByteArray> sixtyOne;
+    for (int k = 0; k < 61; ++k)
+        sixtyOne.append(plainRow(k % 4 + 1));
+    QList<QByteArray> outOfOrder = gradeRows();
+    outOfOrder.swapItemsAt(1, 2);
+
+    QTest::newRow("right choice 5") << "g4_1.csv" << gradeFile({plainRow(1), plainRow(5)})
+                                    << "g4_1.csv:3: right choice 5 is outside 1 to 4";
+    QTest::newRow("right choice 0") << "g3_4.csv" << gradeFile({plainRow(0), ok2})
+                                    << "g3_4.csv:2: right choice 0 is outside 1 to 4";
+    QTest::newRow("answer not a number") << "g4_2.csv" << gradeFile({ok2, plainRow(1).replace(",1", ",a")})
+                                         << "g4_2.csv:3: answer \"a\" is not a number 1 to 4";
+    QTest::newRow("a field missing") << "g4_1.csv" << gradeFile({ok2, "としょかん（　）ほんを　よみます。,を,で,に,2"})
+                                     << "g4_1.csv:3: 5 fields, a row needs 6";
+    QTest::newRow("an empty choice") << "g3_1.csv" << gradeFile({"としょかん（　）ほんを　よみます。,を,,に,へ,2", ok2})
+                                     << "g3_1.csv:2: choice2 is empty";
+    QTest::newRow("an unquoted comma") << "g4_3.csv" << gradeFile({ok2, "これ、それ（　）あれ。,a,b,c,d,e,1"})
+                                       << "g4_3.csv:3: 7 fields, a row needs 6";
+    QTest::newRow("a quote never closed") << "g4_1.csv" << gradeFile({ok2, "\"としょかん（　）ほん,を,で,に,へ,2", ok2})
+                                          << "g4_1.csv:3: a quoted field is never closed";
+    QTest::newRow("one question") << "g4_2.csv" << gradeFile({ok2}) << "g4_2.csv:1: 1 question; a grade needs 2 to 60";
+    QTest::newRow("no questions") << "g4_2.csv" << gradeFile({}) << "g4_2.csv:1: 0 questions; a grade needs 2 to 60";
+    QTest::newRow("61 questions") << "g3_3.csv" << gradeFile(sixtyOne)
+                                  << "g3_3.csv:62: question 61 is one too many: a grade holds at most 60";
+    QTest::newRow("wrong header") << "g4_1.csv" << QByteArray("question,a,b,c,d,answer\n" + plainRow(1) + "\n")
+                                  << "g4_1.csv:1: the first row must be the header "
+                                     "question,choice1,choice2,choice3,choice4,answer";
+    QTest::newRow("not UTF-8") << "g4_1.csv" << gradeFile({ok2, "\xff\xfe,a,b,c,d,1"}) << "g4_1.csv:3: not UTF-8";
+    QTest::newRow("no blank") << "g4_1.csv" << gradeFile({ok2, "としょかんで　ほんを　よみます。,を,で,に,へ,2"})
+                              << "g4_1.csv:3: the question has no blank （　）";
+    QTest::newRow("a half-width blank") << "g4_1.csv" << gradeFile({ok2, "としょかん( )ほんを　よみます。,を,で,に,へ,2"})
+                                        << "g4_1.csv:3: the question has no blank （　）";
+    QTest::newRow("no font has it") << "g4_3.csv" << gradeFile({"としょかん（　）ሀを　よみます。,を,で,に,へ,2", ok2})
+                                    << "g4_3.csv:2: the question has a character that no installed Japanese font "
+                                       "can draw: ሀ (U+1200)";
+    QTest::newRow("no font has a choice") << "g4_3.csv" << gradeFile({ok2, "としょかん（　）ほん。,を,で,に😀,へ,2"})
+                                          << "g4_3.csv:3: choice3 has a character that no installed Japanese font "
+                                             "can draw: 😀 (U+1F600)";
+    QTest::newRow("question of 49 characters")
+        << "g3_2.csv" << gradeFile({ok2, QByteArray("あいうえおかきくけこ").repeated(4) + "（　）さしすせそた,a,b,c,d,3"})
+        << "g3_2.csv:3: the question has 49 characters; at most 48 fit on two lines";
+    QTest::newRow("first line too long for its picture")
+        << "g3_2.csv" << gradeFile({"\"" + QByteArray("あいうえおかきくけこ").repeated(3) + "\nか（　）\",a,b,c,d,3", ok2})
+        << "g3_2.csv:2: the question is too long for the two lines of its picture";
+    QTest::newRow("choice of 23 characters")
+        << "g3_2.csv" << gradeFile({ok2, "あ（　）,a,b," + QByteArray("あいうえおかきくけこ").repeated(2) + "さしす,d,3"})
+        << "g3_2.csv:3: choice3 has 23 characters; at most 22 fit on its row";
+    QTest::newRow("a grade file missing") << "g3_2.csv" << QByteArray()
+                                          << "grades.csv:6: the grade file";
+    QTest::newRow("grades.csv missing") << "grades.csv" << QByteArray() << "grades.csv: missing";
+    QTest::newRow("grades out of order") << "grades.csv" << gradesFile(outOfOrder)
+                                         << "grades.csv:3: row 2 must be grade g4_2, not \"g4_3\"";
+    QTest::newRow("a grade row missing") << "grades.csv" << gradesFile(gradeRows().mid(0, 6))
+                                         << "grades.csv:7: 6 grade rows";
+    QTest::newRow("an empty title") << "grades.csv" << gradesFile(QList<QByteArray>{"g4_1,,４級－１"} + gradeRows().mid(1))
+                                    << "grades.csv:2: the title of g4_1 is empty";
+    QTest::newRow("a title of 15 characters")
+        << "grades.csv" << gradesFile(QList<QByteArray>{"g4_1,４級　レベル１２３４５６７８９,４級－１"} + gradeRows().mid(1))
+        << "grades.csv:2: the title of g4_1 has 15 characters; at most 14 fit";
+    QTest::newRow("a button too long")
+        << "grades.csv" << gradesFile(gradeRows().mid(0, 6) + QList<QByteArray>{"g3_4,３級,３級－４のとてもながいボタン"})
+        << "grades.csv:8: g3_4: the button text is too long";
+}
+
+// A faulty source is reported with its file and line, exit 1, and the output folder is left
+// exactly as it was: the old data folders and the program beside them.
+void TestBunpoBank::badSource()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+
+    QTemporaryDir source, out;
+    QMap<QString, QByteArray> files = goodSource();
+    if (content.isNull())
+        files.remove(file);
+    else
+        files[file] = content;
+    writeFiles(source.path(), files);
+    QVERIFY(QDir(out.path()).mkpath("answer"));
+    writeBytes(pathIn(out.path(), "answer/g4_1.ans"), "2\r\n1\r\n2\r\n");
+    writeBytes(pathIn(out.path(), "bunpo-drill"), "the program");
+    const QMap<QString, QByteArray> before = snapshot(out.path());
+
+    const ToolRun run = runTool({"build", source.path(), out.path()});
+    QCOMPARE(run.exitCode, 1);
+    const QString named = QDir(source.path()).filePath(expected);
+    QVERIFY2(run.err.contains(named), qPrintable(run.err));
+    QCOMPARE(snapshot(out.path()), before);
+}
+
+// What the builder writes, read by the program's own reader and loader: the planned sizes,
+// the answers in order, the numbers where the right-answer ring falls; and the same bytes
+// from a second build. The source is written as a spreadsheet would: byte-order mark, CR LF,
+// quoted fields with commas, quotes and the writer's own line break.
+void TestBunpoBank::builtBankReadsBack()
+{
+    QTemporaryDir source, first, second;
+    QMap<QString, QByteArray> files = goodSource();
+    files["g4_1.csv"] = "\xEF\xBB\xBF" + gradeFile({plainRow(1), "\"「はい、そうです。」と　\"\"（　）\"\"。\",a,\"b,c\",c,d,4",
+                                                  plainRow(2), "\"きのう　デパートで\nくつ（　）かいました。\",を,で,が,に,1",
+                                                  "ながい　ながい　ながい　ながい　ながい　ながい　しつもん（　）です。,a,b,c,d,3"})
+                                           .replace("\n", "\r\n");
+    writeFiles(source.path(), files);
+
+    const ToolRun run = runTool({"build", source.path(), first.path()});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("7 grades, 17 questions"), qPrintable(run.out));
+    QCOMPARE(readBytes(pathIn(first.path(), "answer/g4_1.ans")), QByteArray("5\r\n1\r\n4\r\n2\r\n1\r\n3\r\n"));
+
+    const DataPaths paths(first.path());
+    DataPictureLoader loader;
+    const QList<int> expectedHeights = {36, 36, 36, 72, 72};
+    for (int index = 1; index <= GradeCatalogue::Count; ++index) {
+        const Grade grade = *GradeCatalogue::lookup(index);
+        qint16 count = 0;
+        AnswerTable answers{};
+        AnswerFileReader::read(paths.answerFile(grade.answerFile), count, answers);
+        QCOMPARE(count, index == 1 ? 5 : 2);
+        if (index > 1) {
+            QCOMPARE(answers[1], 1);
+            QCOMPARE(answers[2], 2);
+        }
+        const QSize title = loader.load(paths.titlePicture(grade.code)).size();
+        QVERIFY(title.width() <= 327 && title.height() <= 37);
+        QCOMPARE(loader.load(paths.gradeButtonPicture(index, true)).size(), QSize(163, 51));
+        QCOMPARE(loader.load(paths.gradeButtonPicture(index, false)).size(), QSize(163, 51));
+        for (int n = 1; n <= count; ++n) {
+            const QSize question = loader.load(paths.questionPicture(grade.code, n)).size();
+            QCOMPARE(question, QSize(578, index == 1 ? expectedHeights.at(n - 1) : 36));
+            const QImage choices = loader.load(paths.choicesPicture(grade.code, n)).toImage();
+            QCOMPARE(choices.size(), QSize(578, 113));
+            // The ring is placed for a number centred 15 + 28 (row - 1) px down, 13 to 14 across.
+            for (int row = 0; row < 4; ++row) {
+                const QPointF ink = inkCentre(choices, QRect(0, 28 * row + 2, 30, 26), 0xff000080);
+                QVERIFY2(qAbs(ink.x() - 14) <= 1.5 && qAbs(ink.y() - (15.5 + 28 * row)) <= 1.5,
+                         qPrintable(QStringLiteral("%1 a%2 row %3: number at %4,%5")
+                                        .arg(grade.code).arg(n).arg(row + 1).arg(ink.x()).arg(ink.y())));
+            }
+        }
+    }
+    // The grade buttons look different plain and highlighted.
+    QVERIFY(loader.load(paths.gradeButtonPicture(1, true)).toImage()
+            != loader.load(paths.gradeButtonPicture(1, false)).toImage());
+
+    for (const Sound sound : {Sound::Correct, Sound::Wrong, Sound::Burst, Sound::NoGood, Sound::Pass}) {
+        const QByteArray wav = readBytes(DataFile::locate(paths.sound(sound)));
+        QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ");
+        const char *fmt = wav.constData() + 20;
+        QCOMPARE(qFromLittleEndian<quint16>(fmt), quint16(1));      // PCM
+        QCOMPARE(qFromLittleEndian<quint16>(fmt + 2), quint16(1));  // mono
+        const quint32 rate = qFromLittleEndian<quint32>(fmt + 4);
+        QVERIFY(rate == 22050 || rate == 44100);
+        QCOMPARE(qFromLittleEndian<quint16>(fmt + 14), quint16(16));
+        QCOMPARE(wav.mid(36, 4), QByteArray("data"));
+        const quint32 bytes = qFromLittleEndian<quint32>(wav.constData() + 40);
+        QCOMPARE(qsizetype(bytes), wav.size() - 44);
+        QVERIFY2(bytes / 2.0 / rate < 2.0, qPrintable(DataPaths::soundFileName(sound)));
+    }
+
+    QCOMPARE(runTool({"build", source.path(), second.path()}).exitCode, 0);
+    QCOMPARE(snapshot(second.path()), snapshot(first.path()));
+}
+
+// Building into the program's own folder: the five data folders are replaced whole (a picture
+// of a question no longer in the bank goes), everything else stays, and no working folder is
+// left behind.
+void TestBunpoBank::rebuildReplacesOnlyTheDataFolders()
+{
+    QTemporaryDir source, bin;
+    writeFiles(source.path(), goodSource());
+    QVERIFY(QDir(bin.path()).mkpath("question/g4_1"));
+    writeBytes(pathIn(bin.path(), "question/g4_1/q99.gif"), "stale");
+    writeBytes(pathIn(bin.path(), "bunpo-drill"), "the program");
+    QVERIFY(QDir(bin.path()).mkpath("platforms"));
+    writeBytes(pathIn(bin.path(), "platforms/plugin.so"), "a plugin");
+
+    QCOMPARE(runTool({"build", source.path(), bin.path()}).exitCode, 0);
+    QVERIFY(!QFile::exists(pathIn(bin.path(), "question/g4_1/q99.gif")));
+    QCOMPARE(readBytes(pathIn(bin.path(), "bunpo-drill")), QByteArray("the program"));
+    QCOMPARE(readBytes(pathIn(bin.path(), "platforms/plugin.so")), QByteArray("a plugin"));
+    QStringList entries = QDir(bin.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    entries.sort();
+    QCOMPARE(entries, (QStringList{"answer", "bunpo-drill", "choices", "platforms", "question", "sound", "title"}));
+}
+
+void TestBunpoBank::testBankIsSound()
+{
+    if (!QFile::exists(BUNPO_TEST_BANK "/answer/g4_1.ans"))
+        QSKIP("the test bank is not built");
+    const ToolRun run = runTool({"check", BUNPO_TEST_BANK});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("bunpo-bank check: sound: 7 grades,"), qPrintable(run.out));
+    // One grade holds exactly two questions, the smallest bank the program takes.
+    qint16 count = 0;
+    AnswerTable answers{};
+    AnswerFileReader::read(DataPaths(BUNPO_TEST_BANK).answerFile("\\answer\\g4_3.ans"), count, answers);
+    QCOMPARE(count, 2);
+}
+
+void TestBunpoBank::brokenDataFolder_data()
+{
+    QTest::addColumn<Breakage>("breakage");
+    QTest::addColumn<QString>("expected"); // "<file relative to the bank>: what"
+
+    const auto write = [](const QString &relative, const QByteArray &bytes) {
+        return Breakage([=](const QString &bank) { writeBytes(pathIn(bank, relative), bytes); });
+    };
+    const auto remove = [](const QString &relative) {
+        return Breakage([=](const QString &bank) { QVERIFY(QFile::remove(pathIn(bank, relative))); });
+    };
+    const auto picture = [](const QString &relative, QSize size) {
+        return Breakage([=](const QString &bank) { writePicture(pathIn(bank, relative), size); });
+    };
+    const auto cut = [](const QString &relative, int bytes) {
+        return Breakage([=](const QString &bank) {
+            const QByteArray whole = readBytes(pathIn(bank, relative));
+            writeBytes(pathIn(bank, relative), whole.left(whole.size() - bytes));
+        });
+    };
+
+    QTest::newRow("answer file missing") << remove("answer/g3_1.ans") << "answer/g3_1.ans: missing";
+    QTest::newRow("answer file cut short") << write("answer/g4_1.ans", "5\r\n1\r\n2\r\n3\r\n4\r\n")
+                                           << "answer/g4_1.ans: the program stops on it: Input past end of file (item 6)";
+    QTest::newRow("answer not a number") << write("answer/g4_1.ans", "2\r\n1\r\nx\r\n")
+                                         << "answer/g4_1.ans: the program stops on it: Type mismatch";
+    QTest::newRow("count above 60") << write("answer/g4_2.ans", "61\r\n" + QByteArray("1\r\n").repeated(61))
+                                    << "answer/g4_2.ans: the count 61 is above 60";
+    QTest::newRow("count of one") << write("answer/g4_3.ans", "1\r\n1\r\n") << "answer/g4_3.ans: the count 1 is outside 2 to 60";
+    QTest::newRow("answer 5") << write("answer/g4_3.ans", "2\r\n1\r\n5\r\n")
+                              << "answer/g4_3.ans: the right choice of question 2 is 5, outside 1 to 4";
+    QTest::newRow("question picture missing") << remove("question/g4_1/q3.gif") << "question/g4_1/q3.gif: missing";
+    QTest::newRow("picture for a count raised past the pictures") << write("answer/g4_3.ans", "3\r\n1\r\n2\r\n3\r\n")
+                                                                  << "question/g4_3/q3.gif: missing";
+    QTest::newRow("GIF cut short") << cut("question/g4_2/q1.gif", 40) << "question/g4_2/q1.gif: cut short";
+    QTest::newRow("not a picture") << write("title/g4_1.gif", "GIF? no, text")
+                                   << "title/g4_1.gif: is not a picture the program can load";
+    QTest::newRow("question too wide") << picture("question/g4_1/q1.gif", QSize(579, 36))
+                                       << "question/g4_1/q1.gif: is 579×36; the layout has room for 578×72 at most";
+    QTest::newRow("question too tall") << picture("question/g4_1/q2.gif", QSize(578, 73))
+                                       << "question/g4_1/q2.gif: is 578×73";
+    QTest::newRow("choices a row short") << picture("choices/g3_3/a1.gif", QSize(578, 112))
+                                         << "choices/g3_3/a1.gif: is 578×112; the layout needs exactly 578×113";
+    QTest::newRow("title too wide") << picture("title/g3_2.gif", QSize(328, 37)) << "title/g3_2.gif: is 328×37";
+    QTest::newRow("grade button too low") << picture("title/r3b.gif", QSize(163, 50))
+                                          << "title/r3b.gif: is 163×50; the layout needs exactly 163×51";
+    QTest::newRow("highlighted button missing") << remove("title/r7.gif") << "title/r7.gif: missing";
+    QTest::newRow("sound missing") << remove("sound/gokaku.wav") << "sound/gokaku.wav: missing";
+    QTest::newRow("sound not a WAVE") << write("sound/x.wav", "ID3 an mp3 under a wav name")
+                                      << "sound/x.wav: is not a RIFF/WAVE sound file";
+    QTest::newRow("sound cut short") << cut("sound/o.wav", 1000) << "sound/o.wav: cut short: its data chunk says";
+}
+
+// One fault a row in a copy of the test bank: named first, with its file; exit 1.
+void TestBunpoBank::brokenDataFolder()
+{
+    QFETCH(Breakage, breakage);
+    QFETCH(QString, expected);
+    if (!QFile::exists(BUNPO_TEST_BANK "/answer/g4_1.ans"))
+        QSKIP("the test bank is not built");
+
+    QTemporaryDir bank;
+    copyTree(BUNPO_TEST_BANK, bank.path());
+    breakage(bank.path());
+    if (QTest::currentTestFailed())
+        return;
+
+    const ToolRun run = runTool({"check", bank.path()});
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(!lines.isEmpty() && lines.first().startsWith(QDir(bank.path()).filePath(expected)), qPrintable(run.out));
+    QVERIFY2(lines.last().startsWith("bunpo-bank check: "), qPrintable(run.out));
+    QVERIFY2(lines.last().contains(" in " + bank.path()), qPrintable(run.out));
+}
+
+BUNPO_TEST_MAIN(TestBunpoBank)
+#include "tst_bunpobank.moc"

@@ -1,0 +1,131 @@
+#include "BankChecker.h"
+
+#include "BankLayout.h"
+#include "PictureCheck.h"
+#include "WaveCheck.h"
+
+#include "bank/AnswerFileReader.h"
+#include "bank/DataFile.h"
+#include "bank/DataPaths.h"
+#include "bank/GradeCatalogue.h"
+#include "ui/RuntimeError.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace BankChecker {
+
+namespace {
+
+using namespace BankLayout;
+
+const PictureCheck::SizeRule QuestionRule{QSize(QuestionWidth, QuestionMaxHeight), false};
+const PictureCheck::SizeRule ChoicesRule{QSize(ChoicesWidth, ChoicesHeight), true};
+const PictureCheck::SizeRule TitleRule{QSize(TitleMaxWidth, TitleMaxHeight), false};
+const PictureCheck::SizeRule ButtonRule{QSize(GradeButtonWidth, GradeButtonHeight), true};
+
+class Checker
+{
+public:
+    explicit Checker(const QString &dataDir) : m_paths(dataDir) {}
+
+    Report run()
+    {
+        for (int index = 1; index <= GradeCatalogue::Count; ++index)
+            checkGrade(*GradeCatalogue::lookup(index));
+        for (int n = 1; n <= GradeCatalogue::Count; ++n) {
+            picture(m_paths.gradeButtonPicture(n, true), ButtonRule);
+            picture(m_paths.gradeButtonPicture(n, false), ButtonRule);
+        }
+        for (const Sound s : {Sound::Correct, Sound::Wrong, Sound::Burst, Sound::NoGood, Sound::Pass}) {
+            const QString file = DataFile::locate(m_paths.sound(s));
+            if (const QString why = WaveCheck::problem(file); !why.isEmpty())
+                add(file, why);
+        }
+        return m_report;
+    }
+
+private:
+    void add(const QString &file, const QString &why) { m_report.problems.append(file + QStringLiteral(": ") + why); }
+
+    void picture(const QString &dataPath, PictureCheck::SizeRule rule)
+    {
+        const QString file = DataFile::locate(dataPath);
+        if (const QString why = PictureCheck::problem(file, rule); !why.isEmpty())
+            add(file, why);
+    }
+
+    void checkGrade(const Grade &grade)
+    {
+        const QString answerPath = m_paths.answerFile(grade.answerFile);
+        const QString answerFile = DataFile::locate(answerPath);
+        qint16 count = 0;
+        AnswerTable answers{};
+        bool readable = true;
+        try {
+            AnswerFileReader::read(answerPath, count, answers);
+        } catch (const RuntimeError &e) {
+            readable = false;
+            if (e.kind() == RuntimeError::Kind::FileNotFound)
+                add(answerFile, QStringLiteral("missing"));
+            else if (e.kind() == RuntimeError::Kind::SubscriptOutOfRange)
+                add(answerFile, QStringLiteral("the count %1 is above %2; the program stops at answer %3")
+                                    .arg(count)
+                                    .arg(MaxQuestions)
+                                    .arg(MaxQuestions + 1));
+            else
+                add(answerFile, QStringLiteral("the program stops on it: %1%2")
+                                    .arg(RuntimeError::kindText(e.kind()),
+                                         e.detail().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(e.detail())));
+        }
+        if (readable) {
+            if (count < MinQuestions)
+                add(answerFile, QStringLiteral("the count %1 is outside %2 to %3").arg(count).arg(MinQuestions).arg(MaxQuestions));
+            for (int k = 1; k <= count; ++k) {
+                if (answers[size_t(k)] < 1 || answers[size_t(k)] > 4)
+                    add(answerFile, QStringLiteral("the right choice of question %1 is %2, outside 1 to 4")
+                                        .arg(k)
+                                        .arg(answers[size_t(k)]));
+            }
+            ++m_report.grades;
+            m_report.questions += std::max<int>(0, count);
+        }
+
+        picture(m_paths.titlePicture(grade.code), TitleRule);
+        // A count the reader took before it stopped still says which pictures the drill shows.
+        const int pictures = std::clamp<int>(count, 0, MaxQuestions);
+        for (int n = 1; n <= pictures; ++n) {
+            picture(m_paths.questionPicture(grade.code, n), QuestionRule);
+            picture(m_paths.choicesPicture(grade.code, n), ChoicesRule);
+        }
+    }
+
+    DataPaths m_paths;
+    Report m_report;
+};
+
+} // namespace
+
+Report check(const QString &dataDir)
+{
+    return Checker(dataDir).run();
+}
+
+Result run(const QString &dataDir, QTextStream &out)
+{
+    const Report report = check(dataDir);
+    for (const QString &problem : report.problems)
+        out << problem << '\n';
+    const QString where = QDir(dataDir).absolutePath();
+    if (report.problems.isEmpty()) {
+        out << "bunpo-bank check: sound: " << report.grades << " grades, " << report.questions << " questions in "
+            << where << '\n';
+        return Clean;
+    }
+    out << "bunpo-bank check: " << report.problems.size() << (report.problems.size() == 1 ? " problem" : " problems")
+        << " in " << where << '\n';
+    return Problems;
+}
+
+} // namespace BankChecker

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// bunpo-bank check DATA_DIR: reads a data folder the way the program will, with the program's
+// own catalogue, paths, answer-file reader and picture loader, and lists every problem at
+// once, each as "<file>: what is wrong".
+namespace BankChecker {
+
+struct Report
+{
+    QStringList problems;
+    int grades = 0;    // grades whose answer file the program reads
+    int questions = 0; // their questions
+};
+
+Report check(const QString &dataDir);
+
+enum Result { Clean = 0, Problems = 1 };
+
+// Prints the problems and a closing line to out.
+Result run(const QString &dataDir, QTextStream &out);
+
+} // namespace BankChecker
