@@ -381,6 +381,10 @@ void TestBunpoBank::builtBankReadsBack()
         const quint32 bytes = qFromLittleEndian<quint32>(wav.constData() + 40);
         QCOMPARE(qsizetype(bytes), wav.size() - 44);
         QVERIFY2(bytes / 2.0 / rate < 2.0, qPrintable(DataPaths::soundFileName(sound)));
+        int peak = 0;
+        for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
+            peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(wav.constData() + i))));
+        QVERIFY2(peak > 8000, qPrintable(DataPaths::soundFileName(sound) + " is (nearly) silent"));
     }
 
     QCOMPARE(runTool({"build", source.path(), second.path()}).exitCode, 0);

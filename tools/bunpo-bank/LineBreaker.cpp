@@ -40,19 +40,23 @@ bool isHiragana(QChar c)
     return c.unicode() >= 0x3041 && c.unicode() <= 0x309f;
 }
 
-// How natural a break before position i is: 0 at a space or after a comma, full stop or
-// closing quote; 1 where a word most likely begins (kana followed by kanji, katakana or an
-// opening bracket); 2 anywhere else that the rules allow.
-int breakKind(const QString &text, qsizetype i)
+// What a break before position i costs, in pixels of line length: nothing at the end of a
+// sentence or a quotation, a little at a space, a comma or after the blank, more where a word
+// likely begins (kana followed by kanji, katakana or an opening bracket), most anywhere else
+// that the rules allow.
+qreal breakCost(const QString &text, qsizetype i)
 {
-    static const QString Pause = QStringLiteral("、。，．」』）！？");
+    static const QString SentenceEnd = QStringLiteral("。！？」』");
+    static const QString Pause = QStringLiteral("、，．）");
     const QChar before = text.at(i - 1);
     const QChar after = text.at(i);
-    if (isIdeographicSpace(before) || Pause.contains(before))
+    if (SentenceEnd.contains(before))
         return 0;
+    if (isIdeographicSpace(before) || Pause.contains(before))
+        return 120;
     if (isHiragana(before) && !isHiragana(after) && !NoLineStart.contains(after))
-        return 1;
-    return 2;
+        return 240;
+    return 400;
 }
 
 QString trimSpaces(QString s)
@@ -82,11 +86,10 @@ QStringList twoLines(const QString &text, qreal maxWidth, const Measure &width)
     if (width(whole) <= maxWidth)
         return {whole};
 
-    // Of the breaks that let both lines fit, take one of the most natural kind, and of those
-    // the one that leaves the longer line shortest: no lone "す。" on the second line.
+    // Of the breaks that let both lines fit, the one whose longer line plus the cost of the
+    // break is least: natural places first, and no lone "す。" on the second line.
     qsizetype best = -1;
-    int bestKind = 0;
-    qreal bestLonger = 0;
+    qreal bestScore = 0;
     for (qsizetype i = 1; i < whole.size(); ++i) {
         if (!mayBreakBefore(whole, i))
             continue;
@@ -100,12 +103,10 @@ QStringList twoLines(const QString &text, qreal maxWidth, const Measure &width)
         const qreal w2 = width(second);
         if (w2 > maxWidth)
             continue;
-        const int kind = breakKind(whole, i);
-        const qreal longer = std::max(w1, w2);
-        if (best < 0 || kind < bestKind || (kind == bestKind && longer < bestLonger)) {
+        const qreal score = std::max(w1, w2) + breakCost(whole, i);
+        if (best < 0 || score < bestScore) {
             best = i;
-            bestKind = kind;
-            bestLonger = longer;
+            bestScore = score;
         }
     }
     if (best < 0)

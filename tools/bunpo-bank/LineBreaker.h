@@ -6,11 +6,11 @@
 #include <functional>
 
 // Breaks a Japanese sentence onto at most two lines of a given width, the way a typesetter
-// would: where the writer put a line break; else at the most natural place that lets both
-// lines fit (a space, or after 、。」; else where a word likely begins; else between any two
-// characters), the lines as even as that allows. The usual rules always hold: no 。、）」 or
-// small kana at a line's start, no （「 at its end, no break inside Latin letters or digits,
-// so the blank （　） stays whole.
+// would: where the writer put a line break; else at the place that lets both lines fit with
+// the shortest longer line, a break between sentences or quotations counting as the best, one
+// at a space or comma as good, one inside a word as poor. The usual rules always hold: no
+// 。、）」 or small kana at a line's start, no （「 at its end, no break inside Latin letters
+// or digits, so the blank （　） stays whole.
 namespace LineBreaker {
 
 using Measure = std::function<qreal(const QString &)>;

@@ -64,11 +64,11 @@ void addHarmonicTone(Buffer &b, double start, double length, Freq freq, Weight w
     double phase = 0;
     for (size_t i = 0; i < b.size(); ++i) {
         const double t = timeOf(i);
-        const double env = ramp(t, start, length, attack, release);
         if (t < start)
             continue;
-        if (env <= 0)
+        if (t > start + length)
             break;
+        const double env = ramp(t, start, length, attack, release);
         const double f = freq(t - start);
         phase += TwoPi * f / SampleRate;
         double v = 0;
@@ -124,7 +124,8 @@ QList<qint16> buzzer()
     Buffer b = silence(0.55);
     const auto square = [](int k, double, double) { return k % 2 ? 1.0 : 0.0; };
     addHarmonicTone(b, 0.0, 0.52, [](double) { return 130.0; }, square, 1.0, 40, 0.008, 0.04);
-    addHarmonicTone(b, 0.0, 0.52, [](double) { return 133.5; }, square, 0.8, 40, 0.008, 0.04);
+    // A little of a slightly sharp second voice roughens it without a slow wobble.
+    addHarmonicTone(b, 0.0, 0.52, [](double) { return 138.0; }, square, 0.25, 40, 0.008, 0.04);
     return toPcm(b, 0.7);
 }
 
