@@ -20,6 +20,8 @@
 
 #include <functional>
 
+#include <unistd.h>
+
 #ifndef BUNPO_BANK_TOOL
 #define BUNPO_BANK_TOOL ""
 #endif
@@ -185,6 +187,7 @@ private Q_SLOTS:
     void badSource();
     void builtBankReadsBack();
     void rebuildReplacesOnlyTheDataFolders();
+    void folderThatCannotBeReplacedLeavesAllAsItWas();
     void testBankIsSound();
     void brokenDataFolder_data();
     void brokenDataFolder();
@@ -317,13 +320,13 @@ void TestBunpoBank::badSource()
 // What the builder writes, read by the program's own reader and loader: the planned sizes,
 // the answers in order, the numbers where the right-answer ring falls; and the same bytes
 // from a second build. The source is written as a spreadsheet would: byte-order mark, CR LF,
-// quoted fields with commas, quotes and the writer's own line break.
+// quoted fields with commas, quotes and the writer's own line break, blank rows.
 void TestBunpoBank::builtBankReadsBack()
 {
     QTemporaryDir source, first, second;
     QMap<QString, QByteArray> files = goodSource();
     files["g4_1.csv"] = "\xEF\xBB\xBF" + gradeFile({plainRow(1), "\"「はい、そうです。」と　\"\"（　）\"\"。\",a,\"b,c\",c,d,4",
-                                                  plainRow(2), "\"きのう　デパートで\nくつ（　）かいました。\",を,で,が,に,1",
+                                                  plainRow(2), "", ",,,,,", "\"きのう　デパートで\nくつ（　）かいました。\",を,で,が,に,1",
                                                   "ながい　ながい　ながい　ながい　ながい　ながい　しつもん（　）です。,a,b,c,d,3"})
                                            .replace("\n", "\r\n");
     writeFiles(source.path(), files);
@@ -411,6 +414,45 @@ void TestBunpoBank::rebuildReplacesOnlyTheDataFolders()
     QStringList entries = QDir(bin.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     entries.sort();
     QCOMPARE(entries, (QStringList{"answer", "bunpo-drill", "choices", "platforms", "question", "sound", "title"}));
+}
+
+// The last of the five folders cannot be moved: the four already swapped go back, and the
+// output folder is as it was. A folder is pinned by making it immutable (as root, whom
+// permissions do not stop) or read-only (a directory without write permission cannot be
+// moved to another parent).
+void TestBunpoBank::folderThatCannotBeReplacedLeavesAllAsItWas()
+{
+    QTemporaryDir source, out;
+    writeFiles(source.path(), goodSource());
+    for (const QString &folder : QStringList{"answer", "title", "question", "choices", "sound"}) {
+        QVERIFY(QDir(out.path()).mkpath(folder));
+        writeBytes(pathIn(out.path(), folder + "/old"), "old " + folder.toUtf8());
+    }
+    const QString sound = pathIn(out.path(), "sound");
+    const bool root = ::geteuid() == 0;
+    struct Pin
+    {
+        QString folder;
+        bool root;
+        bool pinned = false;
+        ~Pin()
+        {
+            if (pinned && root)
+                QProcess::execute("chattr", {"-i", folder});
+            else if (pinned)
+                QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    } pin{sound, root};
+    pin.pinned = root ? QProcess::execute("chattr", {"+i", sound}) == 0
+                      : QFile::setPermissions(sound, QFile::ReadOwner | QFile::ExeOwner);
+    if (!pin.pinned)
+        QSKIP("cannot pin a folder on this file system");
+    const QMap<QString, QByteArray> before = snapshot(out.path());
+
+    const ToolRun run = runTool({"build", source.path(), out.path()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(sound + ": cannot replace the folder"), qPrintable(run.err));
+    QCOMPARE(snapshot(out.path()), before);
 }
 
 void TestBunpoBank::testBankIsSound()

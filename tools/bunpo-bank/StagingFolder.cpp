@@ -18,19 +18,27 @@ StagingFolder::~StagingFolder()
 void StagingFolder::discard()
 {
     m_staging.reset(); // removes the hidden folder with whatever was written into it
-    if (m_createdOutDir)
-        QDir().rmdir(m_outDir); // only if still empty
-    m_createdOutDir = false;
+    // The folders made for the output, deepest first, each only if still empty.
+    if (!m_createdFrom.isEmpty()) {
+        QString dir = QFileInfo(m_outDir).absoluteFilePath();
+        while (dir.startsWith(m_createdFrom) && QDir().rmdir(dir) && dir != m_createdFrom)
+            dir = QFileInfo(dir).path();
+    }
+    m_createdFrom.clear();
 }
 
 bool StagingFolder::create(QString *error)
 {
     if (!QFileInfo(m_outDir).isDir()) {
+        // Remember the outermost folder that mkpath makes, to take them all away again.
+        QString outermost = QFileInfo(m_outDir).absoluteFilePath();
+        while (!QFileInfo::exists(QFileInfo(outermost).path()))
+            outermost = QFileInfo(outermost).path();
         if (!QDir().mkpath(m_outDir)) {
             *error = QStringLiteral("%1: cannot create the folder").arg(m_outDir);
             return false;
         }
-        m_createdOutDir = true;
+        m_createdFrom = outermost;
     }
     m_staging = std::make_unique<QTemporaryDir>(QDir(m_outDir).filePath(QStringLiteral(".bunpo-bank-new-XXXXXX")));
     if (!m_staging->isValid()) {

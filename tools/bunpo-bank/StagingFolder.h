@@ -12,7 +12,7 @@ class QTemporaryDir;
 // written into a hidden folder inside the output folder (the same file system, so the swap is
 // a rename); commit() then moves each old data folder aside, the new one in, and removes the
 // old ones. A failed rename puts back what was already moved. Without a commit the hidden
-// folder is removed, and an output folder that had to be created is removed again.
+// folder is removed, and the output folders that had to be created are removed again.
 class StagingFolder
 {
 public:
@@ -31,7 +31,7 @@ private:
     void discard();
 
     QString m_outDir;
-    bool m_createdOutDir = false;
+    QString m_createdFrom; // the outermost folder made for the output, if any
     bool m_committed = false;
     std::unique_ptr<QTemporaryDir> m_staging;
 };
