@@ -8,6 +8,8 @@
 Stage::Stage(const Clock &clock, double delaySeconds, std::function<void()> action, QObject *parent)
     : QObject(parent), m_clock(clock), m_delay(delaySeconds), m_action(std::move(action))
 {
+    // A child of the stage, so that whoever stops the timers of a window going away finds it.
+    m_timer.setParent(this);
     // A coarse timer may wander by 5% and move the action to another tick.
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(IntervalMs);
