@@ -74,11 +74,8 @@ ScreenWindow *DrillScreen::createWindow()
 
 void DrillScreen::unloaded()
 {
-    // The stages' timers are not children of the window: stop them before it goes, so that
-    // none ticks between now and its deferred deletion.
-    for (Stage *stage : ui.Timer)
-        if (stage)
-            stage->stop();
+    // The stages go with the window (the unload stops their timers); a sound still playing
+    // ends with the screen.
     ui = Controls{};
     context.sound.stop();
 }
