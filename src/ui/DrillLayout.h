@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ControlSpec.h"
+#include "ui/LayoutRow.h"
 #include "ui/ScreenWindow.h"
 
 #include <QFont>

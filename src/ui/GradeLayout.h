@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ControlSpec.h"
+#include "ui/LayoutRow.h"
 #include "ui/ScreenWindow.h"
 
 // The Grade screen ランク as it is created at every showing: 282 × 440 pixels over the grade

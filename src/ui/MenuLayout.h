@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ControlSpec.h"
+#include "ui/LayoutRow.h"
 #include "ui/ScreenWindow.h"
 
 // The Menu screen メニュー as it is created at every showing: 750 × 523 pixels over the mountain

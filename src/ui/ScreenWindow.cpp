@@ -38,28 +38,28 @@ QPixmap ScreenWindow::builtinPicture(const QString &resourcePath)
 void ScreenWindow::createControls(const LayoutTable &controls)
 {
     // Created back to front, so that each control lies over those listed after it.
-    for (auto spec = controls.rbegin(); spec != controls.rend(); ++spec) {
+    for (auto row = controls.rbegin(); row != controls.rend(); ++row) {
         QWidget *widget = nullptr;
-        switch (spec->kind) {
+        switch (row->kind) {
         case ControlKind::Image: {
             auto *image = new PictureLabel(this);
-            image->setGeometry(Twips::toPixels(spec->left, spec->top, spec->width, spec->height));
-            if (!spec->picture.isEmpty())
-                image->setPicture(builtinPicture(spec->picture));
+            image->setGeometry(Twips::toPixels(row->left, row->top, row->width, row->height));
+            if (!row->picture.isEmpty())
+                image->setPicture(builtinPicture(row->picture));
             widget = image;
             break;
         }
         case ControlKind::Button: {
             auto *button = new PictureButton(this);
-            button->setGeometry(Twips::toPixels(spec->left, spec->top, spec->width, spec->height));
-            if (!spec->picture.isEmpty())
-                button->setPicture(builtinPicture(spec->picture));
+            button->setGeometry(Twips::toPixels(row->left, row->top, row->width, row->height));
+            if (!row->picture.isEmpty())
+                button->setPicture(builtinPicture(row->picture));
             widget = button;
             break;
         }
         case ControlKind::Label: {
             auto *label = new QLabel(this);
-            label->setGeometry(Twips::toPixels(spec->left, spec->top, spec->width, spec->height));
+            label->setGeometry(Twips::toPixels(row->left, row->top, row->width, row->height));
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(false);
             label->setAutoFillBackground(false);
@@ -69,22 +69,22 @@ void ScreenWindow::createControls(const LayoutTable &controls)
             break;
         }
         }
-        widget->setObjectName(spec->name);
-        if (!spec->tooltip.isEmpty())
-            widget->setToolTip(spec->tooltip);
-        widget->setVisible(spec->visible);
-        m_controls.insert(spec->name, widget);
+        widget->setObjectName(row->name);
+        if (!row->tooltip.isEmpty())
+            widget->setToolTip(row->tooltip);
+        widget->setVisible(row->visible);
+        m_controls.insert(row->name, widget);
     }
 
     // Buttons lie over every image and label, keeping the table's order among themselves.
-    for (auto spec = controls.rbegin(); spec != controls.rend(); ++spec)
-        if (spec->kind == ControlKind::Button)
-            m_controls.value(spec->name)->raise();
+    for (auto row = controls.rbegin(); row != controls.rend(); ++row)
+        if (row->kind == ControlKind::Button)
+            m_controls.value(row->name)->raise();
 
-    std::vector<const ControlSpec *> tabbed;
-    for (const ControlSpec &spec : controls)
-        if (spec.tabIndex >= 0)
-            tabbed.push_back(&spec);
+    std::vector<const LayoutRow *> tabbed;
+    for (const LayoutRow &row : controls)
+        if (row.tabIndex >= 0)
+            tabbed.push_back(&row);
     std::sort(tabbed.begin(), tabbed.end(), [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
     for (size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(m_controls.value(tabbed[i - 1]->name), m_controls.value(tabbed[i]->name));

@@ -10,7 +10,7 @@ enum class ControlKind {
 };
 
 // One row of a screen's layout table. Geometry in twips from the client area's top-left corner.
-struct ControlSpec
+struct LayoutRow
 {
     QString name;      // "Command1(4)", "Image14", "Label1"
     ControlKind kind;
@@ -26,4 +26,4 @@ struct ControlSpec
 
 // A layout table lists its controls front to back, as a stacking order: each lies over those
 // listed after it. Buttons lie over every image and label whatever their place.
-using LayoutTable = std::vector<ControlSpec>;
+using LayoutTable = std::vector<LayoutRow>;
