@@ -1,6 +1,7 @@
 #include "ui/ErrorGuard.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -37,7 +38,11 @@ void reportAndExit(const RuntimeError &error)
     const QString text = error.message();
     std::fprintf(stderr, "bunpo-drill: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
-    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    // Where no one can see a window (the offscreen and minimal platforms), a modal box would
+    // wait for ever: the line on standard error is the whole report there.
+    const QString platform = QGuiApplication::platformName();
+    const bool visible = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+    if (visible && qobject_cast<QApplication *>(QCoreApplication::instance())) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("文法ドリル"), text, QMessageBox::Ok);
         box.exec();
     }
