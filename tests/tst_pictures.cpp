@@ -1,3 +1,4 @@
+#include "support/HandMadeGif.h"
 #include "support/TestMain.h"
 #include "ui/RuntimeError.h"
 #include "ui/platform/DataPictureLoader.h"
@@ -20,52 +21,10 @@ const QRgb Red = qRgb(255, 0, 0);
 const QRgb Blue = qRgb(0, 0, 255);
 const QRgb White = qRgb(255, 255, 255);
 
-void put16(QByteArray &out, int value)
-{
-    out.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
-}
-
-// A GIF written by hand: a global palette of four colours, an optional transparent index and
-// pixel(x, y) for each pixel. The image data is LZW with 8-bit codes, a clear code before
-// every 126 pixels, so the code table never grows past 8 bits.
 QByteArray gif(int width, int height, std::function<int(int, int)> pixel, int transparent = -1,
                const char *version = "GIF89a", int screenWidth = 0, int screenHeight = 0)
 {
-    QByteArray out(version);
-    put16(out, screenWidth ? screenWidth : width);
-    put16(out, screenHeight ? screenHeight : height);
-    out.append(char(0x81)).append('\0').append('\0'); // global palette of 2^(1+1) colours
-    for (QRgb colour : {White, Red, Blue, qRgb(0, 0, 0)})
-        out.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
-    if (transparent >= 0)
-        out.append("\x21\xF9\x04\x01\x00\x00", 6).append(char(transparent)).append('\0');
-    out.append(',');
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, width);
-    put16(out, height);
-    out.append('\0');
-
-    QByteArray codes;
-    int sinceClear = 126;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (sinceClear == 126) {
-                codes.append(char(0x80));
-                sinceClear = 0;
-            }
-            codes.append(char(pixel(x, y)));
-            ++sinceClear;
-        }
-    }
-    codes.append(char(0x81));
-    out.append(char(7));
-    for (qsizetype at = 0; at < codes.size(); at += 255) {
-        const QByteArray block = codes.mid(at, 255);
-        out.append(char(block.size())).append(block);
-    }
-    out.append('\0').append(';');
-    return out;
+    return HandMadeGif::write(width, height, pixel, transparent, version, screenWidth, screenHeight);
 }
 
 // Red on the left half, blue on the right; the top-left pixel has index 0 (white).
