@@ -15,7 +15,9 @@
 #include <algorithm>
 
 ScreenWindow::ScreenWindow(const Design &design, const LayoutTable &controls)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    // A title bar with the icon, the caption and a close box; no minimize or maximize box.
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_background(design.background)
 {
     setObjectName(design.objectName);
