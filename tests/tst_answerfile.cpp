@@ -112,6 +112,9 @@ void TestAnswerFile::read_data()
                                       << int(Untouched) << QList<qint16>{};
     QTest::newRow("blank between two numbers") << QByteArray("3\r\n2 4\r\n1") << std::optional(Kind::TypeMismatch)
                                                << "item 2" << 3 << QList<qint16>{};
+    QTest::newRow("long blank run between two numbers") << QByteArray("3\r\n2" + QByteArray(80, ' ') + "4\r\n1")
+                                                        << std::optional(Kind::TypeMismatch) << "item 2" << 3
+                                                        << QList<qint16>{};
     QTest::newRow("sign alone") << QByteArray("3,2,-,1") << std::optional(Kind::TypeMismatch) << "item 3" << 3
                                 << QList<qint16>{2};
     QTest::newRow("full-width digit") << QByteArray("3,2,\xEF\xBC\x94,1") << std::optional(Kind::TypeMismatch)

@@ -93,7 +93,10 @@ private:
         QByteArray text;
         overlong = false;
         for (int c = peek(); c != -1 && c != ',' && !isLineBreak(c); c = peek()) {
-            if (text.size() < MaxLength)
+            // Past the limit, a character that follows kept blanks is kept too: the blank lies
+            // inside the item, which is then no number at all rather than too large a one.
+            const bool afterBlank = !text.isEmpty() && isBlank(static_cast<unsigned char>(text.back()));
+            if (text.size() < MaxLength || (afterBlank && !isBlank(c)))
                 text.append(static_cast<char>(c));
             else if (!isBlank(c))
                 overlong = true;
