@@ -17,6 +17,8 @@ private Q_SLOTS:
     void waits();
     void elapsedAcrossMidnight_data();
     void elapsedAcrossMidnight();
+    void clockTurnedBack_data();
+    void clockTurnedBack();
     void actsOnce();
     void stoppedStageNeverActs();
     void realTimerTicks();
@@ -89,6 +91,37 @@ void TestStage::elapsedAcrossMidnight()
     QFETCH(int, start);
     QFETCH(double, elapsed);
     QCOMPARE(Stage::elapsed(now, start), elapsed);
+}
+
+void TestStage::clockTurnedBack_data()
+{
+    QTest::addColumn<double>("delay");
+    QTest::addColumn<double>("turnedTo"); // the reading 0.5 s after a stage began at 36000.2
+    QTest::addColumn<double>("wait");     // from the turn to the action
+    QTest::newRow("back an hour: the wait starts again") << 1.0 << 32400.7 << 1.5;
+    QTest::newRow("back an hour, 1.5 s stage") << 1.5 << 32400.2 << 1.5;
+    QTest::newRow("back less than a second: the start stands") << 1.0 << 35999.2 << 2.0;
+}
+
+void TestStage::clockTurnedBack()
+{
+    QFETCH(double, delay);
+    QFETCH(double, turnedTo);
+    QFETCH(double, wait);
+    FakeClock clock(36000.2f);
+    int acted = 0;
+    Stage stage(clock, delay, [&] { ++acted; }, nullptr);
+    stage.begin();
+    clock.set(float(turnedTo));
+    stage.tick();
+    double waited = 0;
+    for (int tick = 1; tick <= 10 && acted == 0; ++tick) {
+        clock.set(float(turnedTo + 0.5 * tick));
+        stage.tick();
+        waited = 0.5 * tick;
+    }
+    QCOMPARE(acted, 1);
+    QCOMPARE(waited, wait);
 }
 
 void TestStage::actsOnce()

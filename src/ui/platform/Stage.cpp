@@ -31,7 +31,15 @@ void Stage::tick()
 {
     if (!isRunning())
         return;
-    if (elapsed(m_clock.secondsSinceMidnight(), m_start) > m_delay) {
+    const float now = m_clock.secondsSinceMidnight();
+    const double difference = elapsed(now, m_start);
+    // The local clock was turned back (the end of summer time, a correction by hand): the stage
+    // counts its wait again from now instead of waiting for the clock to catch up, maybe an hour.
+    if (difference < -1) {
+        m_start = roundHalfEven(now);
+        return;
+    }
+    if (difference > m_delay) {
         stop();
         m_action();
     }

@@ -13,6 +13,8 @@ class Clock;
 //
 // The waits a user sees therefore depend on where in the second the stage began: a 1 s stage
 // acts after 1.0 or 1.5 s, a 1.5 s stage after 1.5 or 2.0 s.
+// The difference is counted across midnight; a clock turned back by more than a second makes
+// the stage count its wait again from the new reading.
 class Stage : public QObject
 {
     Q_OBJECT
