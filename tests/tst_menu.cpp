@@ -47,6 +47,7 @@ private Q_SLOTS:
     void firstSeen();
     void views_data();
     void views();
+    void keyboard();
 
 private:
     ScreenWindow *menuWindow() { return m_program->menu().window(); }
@@ -157,6 +158,22 @@ void TestMenu::views()
     QCOMPARE(m_program->state().OriginScreen, qint16(1));
     QCOMPARE(m_program->state().SelectedGrade, qint16(1));
     QVERIFY(!m_program->navigator().hasEnded());
+}
+
+// The explanation opened and closed from the keyboard alone: Tab to the button, then Return
+// or Enter, the keys a desktop user presses on a focused button.
+void TestMenu::keyboard()
+{
+    ScreenWindow *w = menuWindow();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command4"));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(w->image(QStringLiteral("Image3"))->isVisible());
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command5"));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Enter);
+    QTRY_VERIFY(!w->image(QStringLiteral("Image3"))->isVisible());
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command4"));
 }
 
 BUNPO_TEST_MAIN(TestMenu)

@@ -1,5 +1,6 @@
 #include "ui/PictureButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,4 +41,14 @@ void PictureButton::mouseMoveEvent(QMouseEvent *event)
 {
     QAbstractButton::mouseMoveEvent(event);
     Q_EMIT pointerMoved();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Return and Enter press the focused button, as Space does: what users of a desktop expect.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
