@@ -49,7 +49,7 @@ public:
     // button shows only while the drill is not finished.
     struct Evaluation
     {
-        qint16 trainLeft = 0; // twips
+        qint16 trainLeft = 0; // twips; what trainLeft() gave just before the stage
         qint16 ringTop = 0;   // twips
         QString scoreText;
         QString runText;
@@ -88,6 +88,7 @@ public:
     void nextQuestion() { m_locked = false; }
 
     Answer answer(qint16 choice);
+    // Throws an Overflow for a ring place outside 16 bits before it changes anything.
     Evaluation evaluate();
     // The halving notice stage: shows the notice, plays its sound, begins the halving stage.
     Sound showHalvingNotice() const { return Sound::NoGood; }
@@ -96,7 +97,8 @@ public:
     // The pass-after-bonus stage: the pass with its banner and sound, as at an evaluation.
     Sound passAfterBonus();
 
-    // Where the train stands for the misses counted so far, in twips.
+    // Where the train stands for the misses counted so far, in twips. The miss limit counts
+    // them from 0 again inside evaluate(): ask before it, or read Evaluation::trainLeft.
     qint16 trainLeft() const;
     // The right choice of the question on show.
     qint16 rightChoice() const;
