@@ -8,9 +8,8 @@
 
 #include <optional>
 
-// The drill's rules without a window: the score, the run of right answers, the misses, the
-// lock and the finished flag, changed by the answers and the timed stages. Every event says
-// what follows as plain values; the Drill screen only applies them to its widgets and stages.
+// The drill's rules without a window: score, run, misses, lock and finished flag. Each answer
+// and stage event returns what follows as plain values, which the Drill screen applies.
 
 // The timed steps of a drill, each begun by the event before it (see DrillSession::delayOf).
 enum class DrillStage { Evaluation, HalvingNotice, Halving, BonusEnd, PassAfterBonus };
