@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QFile>
+#include <chrono>
 #include <cstdio>
 
 // What a probe child prints for the probe runner: one "name value" line per figure.
@@ -12,9 +12,7 @@ namespace ProbeReport {
 
 inline qint64 monotonicNow()
 {
-    QElapsedTimer now;
-    now.start();
-    return now.nsecsSinceReference();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // Resident memory of this process in kB, from /proc (0 where there is none).

@@ -2,9 +2,10 @@
 // turns, and prints the start-up, move, answer and memory figures with their goals beside them.
 // The children run on the offscreen platform unless QT_QPA_PLATFORM says otherwise
 // (QT_QPA_PLATFORM=xcb under Xvfb measures what a desktop sees).
+#include "ProbeReport.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QProcess>
 #include <algorithm>
@@ -20,9 +21,7 @@ Figures runChild(const QString &program, const QStringList &arguments)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
-    QElapsedTimer started;
-    started.start();
-    const qint64 startNs = started.nsecsSinceReference();
+    const qint64 startNs = ProbeReport::monotonicNow();
     child.start(program, arguments);
     if (!child.waitForFinished(600000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
         std::fprintf(stderr, "bunpo-probe: %s %s failed:\n%s\n", qPrintable(program), qPrintable(arguments.join(' ')),

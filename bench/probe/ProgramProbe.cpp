@@ -21,9 +21,11 @@
 #include "ui/platform/SystemClock.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -83,8 +85,12 @@ double median(std::vector<double> values)
 // Runs events until the watched widget has painted; milliseconds since `started`.
 double untilPainted(const PaintWatch &watch, const QElapsedTimer &started)
 {
-    while (!watch.painted())
+    // A paint that never comes (nothing changed) is reported as -1 rather than waited for.
+    while (!watch.painted()) {
+        if (started.elapsed() > 5000)
+            return -1;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
     return started.nsecsElapsed() / 1e6;
 }
 
@@ -194,13 +200,13 @@ void runDrill(Program &program, SkippingClock &clock)
     ProbeReport::print("warm_answer_ms", median(answers));
 
     // The Grade screen: the pointer goes from grade button to grade button, each move swapping
-    // two pictures read from the title folder.
+    // two pictures read from the title folder (button 1 starts highlighted: begin at 2).
     driver.button(program.drill(), "Command2")->click();
     QCoreApplication::processEvents();
     ScreenWindow *grade = program.grade().window();
     std::vector<double> swaps;
     for (int i = 0; i < 60; ++i) {
-        PictureButton *target = grade->button(QStringLiteral("Command1(%1)").arg(i % 7 + 1));
+        PictureButton *target = grade->button(QStringLiteral("Command1(%1)").arg((i + 1) % 7 + 1));
         PaintWatch watch;
         watch.arm(target);
         QElapsedTimer started;
