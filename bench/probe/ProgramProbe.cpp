@@ -9,6 +9,7 @@
 #include "app/Navigator.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
+#include "app/StartupWarmup.h"
 #include "drill/DrillScreen.h"
 #include "grade/GradeScreen.h"
 #include "ui/ErrorGuard.h"
@@ -46,14 +47,22 @@ private:
     float m_skipped = 0;
 };
 
-// Notes the first paint a widget receives after arm().
+// Notes the first paint, after arm(), of a widget or of any control in a window that may not
+// exist yet when it is armed (a screen's window is created by the click that is timed).
 class PaintWatch : public QObject
 {
 public:
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
     void arm(QWidget *widget)
     {
+        armWindow([widget] { return widget; }, false);
+    }
+    void armWindow(std::function<QWidget *()> target, bool wholeWindow = true)
+    {
         m_painted = false;
-        widget->installEventFilter(this);
+        m_target = std::move(target);
+        m_wholeWindow = wholeWindow;
+        qApp->installEventFilter(this);
     }
     bool painted() const { return m_painted; }
     std::function<void()> onPaint;
@@ -61,9 +70,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_painted) {
+        if (event->type() != QEvent::Paint || m_painted || !watched->isWidgetType())
+            return false;
+        QWidget *widget = static_cast<QWidget *>(watched);
+        QWidget *target = m_target();
+        if (target && (m_wholeWindow ? widget->window() == target : widget == target)) {
             m_painted = true;
-            watched->removeEventFilter(this);
+            qApp->removeEventFilter(this);
             if (onPaint)
                 onPaint();
         }
@@ -71,6 +84,8 @@ protected:
     }
 
 private:
+    std::function<QWidget *()> m_target;
+    bool m_wholeWindow = false;
     bool m_painted = false;
 };
 
@@ -115,11 +130,12 @@ public:
     // From the Menu (or the Drill) to the Drill, timed until its window has painted.
     double moveToDrill(Screen &from, const char *drillButton)
     {
+        PaintWatch watch;
+        DrillScreen &drill = m_program.drill();
+        watch.armWindow([&drill]() -> QWidget * { return drill.window(); });
         QElapsedTimer started;
         started.start();
         button(from, drillButton)->click();
-        PaintWatch watch;
-        watch.arm(m_program.drill().window());
         return untilPainted(watch, started);
     }
 
@@ -235,14 +251,6 @@ int main(int argc, char *argv[])
     Program program(baseDirFrom(QStringLiteral(BUNPO_BIN_DIR)), clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });
 
-    bool started = false;
-    ErrorGuard::run([&] {
-        program.start();
-        started = true;
-    });
-    if (!started)
-        return 1;
-
     PaintWatch firstPaint;
     firstPaint.onPaint = [&] {
         ProbeReport::print("painted_ns", double(ProbeReport::monotonicNow()));
@@ -257,6 +265,18 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(0);
         });
     };
-    firstPaint.arm(program.menu().window());
+    MenuScreen &menu = program.menu();
+    firstPaint.armWindow([&menu]() -> QWidget * { return menu.window(); });
+
+    StartupWarmup warmup({[&sound] { sound.prepareOutput(); }});
+    warmup.watch();
+    bool started = false;
+    ErrorGuard::run([&] {
+        program.start();
+        started = true;
+    });
+    if (!started)
+        return 1;
+
     return app.exec();
 }
