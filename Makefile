@@ -23,6 +23,7 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/bunpo-bench
+	./$(BUILD)/bench/bunpo-probe
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,7 @@
 #include "app/Navigator.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
+#include "app/StartupWarmup.h"
 #include "ui/ErrorGuard.h"
 #include "ui/platform/DataPictureLoader.h"
 #include "ui/platform/MediaSoundPlayer.h"
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
     Program program(baseDirFrom(QCoreApplication::applicationDirPath()), clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });
 
+    StartupWarmup warmup({[&sound] { sound.prepareOutput(); }});
+    warmup.watch();
     bool started = false;
     ErrorGuard::run([&] {
         program.start();

@@ -2,6 +2,7 @@
 
 #include "app/Navigator.h"
 #include "app/SharedState.h"
+#include "ui/BuiltinPictures.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MenuLayout.h"
 #include "ui/PictureButton.h"
@@ -57,7 +58,11 @@ void MenuScreen::Command4_Click()
     ScreenWindow *w = window();
     for (const char *name : {"Command1", "Command2", "Command3", "Command4"})
         w->button(QString::fromLatin1(name))->hide();
-    w->image(QStringLiteral("Image3"))->show();
+    // The explanation picture stays unread until someone asks for it.
+    PictureLabel *explanation = w->image(QStringLiteral("Image3"));
+    if (!explanation->hasPicture())
+        explanation->setPicture(ScreenWindow::builtinPicture(Builtin::Explanation));
+    explanation->show();
     w->button(QStringLiteral("Command5"))->show();
     keepFocusOn(w->button(QStringLiteral("Command5")));
 }

@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QPalette>
 
@@ -53,7 +54,7 @@ namespace {
 
 // Where the Windows Mincho faces are missing, the first installed Mincho that draws every
 // digit the labels may show takes their place; fontconfig's own fallback may pick a Gothic.
-QFont mincho(const QStringList &preferred, int pixelSize)
+QFont chooseMincho(const QStringList &preferred, int pixelSize)
 {
     static const QString digits = QStringLiteral("0123456789０１２３４５６７８９");
     const QStringList installed = QFontDatabase::families();
@@ -76,6 +77,18 @@ QFont mincho(const QStringList &preferred, int pixelSize)
     font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;
+}
+
+// The choice lists the installed families and checks glyphs, several milliseconds each time:
+// made once per run for each request, as the installed fonts do not change while it runs.
+QFont mincho(const QStringList &preferred, int pixelSize)
+{
+    static QHash<QPair<QStringList, int>, QFont> chosen;
+    const QPair<QStringList, int> request(preferred, pixelSize);
+    auto known = chosen.constFind(request);
+    if (known == chosen.constEnd())
+        known = chosen.insert(request, chooseMincho(preferred, pixelSize));
+    return *known;
 }
 
 void styleLabel(QLabel *label, const QFont &font)

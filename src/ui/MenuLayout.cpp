@@ -24,7 +24,8 @@ LayoutTable controls()
         {QStringLiteral("Command3"), K::Button, 3375, 6420, 1875, 600, true, Builtin::MenuSettingsButton, QStringLiteral("Establish of drill grade"), 2},
         {QStringLiteral("Command2"), K::Button, 5745, 6405, 1875, 600, true, Builtin::DrillButton, QStringLiteral("Drill"), 1},
         {QStringLiteral("Command1"), K::Button, 8085, 6405, 1875, 600, true, Builtin::MenuEndButton, QStringLiteral("Exit"), 0},
-        {QStringLiteral("Image3"), K::Image, 1410, 285, 7845, 7020, false, Builtin::Explanation, QString()},
+        // Its picture is read when the explanation view first opens (MenuScreen).
+        {QStringLiteral("Image3"), K::Image, 1410, 285, 7845, 7020, false, QString(), QString()},
         {QStringLiteral("Image2"), K::Image, 8445, 1365, 2505, 900, true, Builtin::GradeRangeLettering, QString()},
         {QStringLiteral("Image1"), K::Image, 645, 225, 9900, 870, true, Builtin::TitleLettering, QString()},
     };

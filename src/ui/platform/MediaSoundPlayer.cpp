@@ -1,87 +1,111 @@
 #include "ui/platform/MediaSoundPlayer.h"
 
 #include "bank/DataFile.h"
+#include "ui/platform/BackendMediaPlayer.h"
+#include "ui/platform/PcmConverter.h"
 
 #include <QAudioDevice>
-#include <QAudioOutput>
-#include <QFileInfo>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QUrl>
-#include <cstdio>
 
 MediaSoundPlayer::MediaSoundPlayer(QObject *parent) : QObject(parent)
 {
-    chooseBackend();
 }
 
-MediaSoundPlayer::~MediaSoundPlayer() = default;
-
-void MediaSoundPlayer::chooseBackend()
+MediaSoundPlayer::~MediaSoundPlayer()
 {
-    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    if (m_sink)
+        m_sink->stop();
 }
 
-void MediaSoundPlayer::warnOnce(const QString &key, const QString &text)
+void MediaSoundPlayer::prepareOutput()
 {
-    if (m_warned.contains(key))
+    if (m_outputChecked)
         return;
-    m_warned.insert(key);
-    std::fprintf(stderr, "bunpo-drill: %s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
-}
-
-void MediaSoundPlayer::createPlayer()
-{
-    // GStreamer plays into nothing when there is no device; the sound is lost, nothing else.
-    if (QMediaDevices::audioOutputs().isEmpty())
-        warnOnce(QStringLiteral("<no device>"), QStringLiteral("no audio output device found: sounds may stay silent"));
-    m_player = new QMediaPlayer(this);
-    m_output = new QAudioOutput(this);
-    m_player->setAudioOutput(m_output);
-    QMediaPlayer *player = m_player;
-    connect(player, &QMediaPlayer::errorOccurred, this, [this, player](QMediaPlayer::Error error, const QString &text) {
-        if (error == QMediaPlayer::NoError || player != m_player)
-            return;
-        m_broken = true;
-        const QString source = player->source().toLocalFile();
-        warnOnce(source, QStringLiteral("cannot play %1: %2").arg(source, text));
-    });
-}
-
-void MediaSoundPlayer::dropBrokenPlayer()
-{
-    delete m_player;
-    delete m_output;
-    m_player = nullptr;
-    m_output = nullptr;
-    m_broken = false;
+    m_outputChecked = true;
+    // Without a device a sink would only fail, and say so, at every sound.
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        m_warnings.warn(QStringLiteral("<no device>"), QStringLiteral("no audio output device found: sounds stay silent"));
+        return;
+    }
+    // The device's own rate and channels, in 16-bit samples where it takes them.
+    m_format = device.preferredFormat();
+    if (!m_format.isValid()) {
+        m_format.setSampleRate(44100);
+        m_format.setChannelCount(2);
+        m_format.setSampleFormat(QAudioFormat::Int16);
+    }
+    QAudioFormat sixteenBit = m_format;
+    sixteenBit.setSampleFormat(QAudioFormat::Int16);
+    if (device.isFormatSupported(sixteenBit))
+        m_format = sixteenBit;
+    m_sink = new QAudioSink(device, m_format, this);
+    m_buffer = new QBuffer(this);
+    // A sound played to its end gives its stream back to the audio server.
+    // Queued: the sink is not stopped from inside its own notification.
+    connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+        if (state == QAudio::IdleState && m_sink->state() == QAudio::IdleState)
+            m_sink->stop();
+        else if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError && m_sink->error() != QAudio::UnderrunError)
+            m_warnings.warn(QStringLiteral("<output error>"),
+                            QStringLiteral("the audio output failed (error %1): sounds may stay silent").arg(int(m_sink->error())));
+    }, Qt::QueuedConnection);
 }
 
 void MediaSoundPlayer::play(const QString &path)
 {
+    stop();
     const QString file = DataFile::locate(path);
-    if (!QFileInfo(file).isFile()) {
-        stop();
-        warnOnce(file, QStringLiteral("sound file not found, staying silent: %1").arg(file));
+    SoundFileCache::Entry &entry = m_cache.lookup(file);
+    switch (entry.wav.verdict) {
+    case WavReader::Verdict::Broken:
+        if (entry.fresh)
+            m_warnings.warn(file, QStringLiteral("cannot play %1, staying silent: %2").arg(file, entry.wav.problem));
         return;
+    case WavReader::Verdict::OtherFormat:
+        playThroughBackend(file, entry.wav.problem);
+        return;
+    case WavReader::Verdict::Read:
+        break;
     }
-    if (m_broken)
-        dropBrokenPlayer();
-    if (!m_player)
-        createPlayer();
-    // stop() first: setting the source that is already set changes nothing, and the same
-    // sound asked for again must start from its beginning.
-    m_player->stop();
-    m_player->setSource(QUrl::fromLocalFile(file));
-    m_player->play();
+    prepareOutput();
+    if (!m_sink)
+        return;
+    if (entry.converted.isEmpty())
+        entry.converted = PcmConverter::convert(entry.wav.sound, m_format);
+    // The buffer shares the cached samples; nothing is copied.
+    m_buffer->close();
+    m_buffer->setData(entry.converted);
+    m_buffer->open(QIODevice::ReadOnly);
+    m_sink->start(m_buffer);
+}
+
+void MediaSoundPlayer::playThroughBackend(const QString &file, const QString &problem)
+{
+    if (!m_backend) {
+        if (!m_missingBackend)
+            m_missingBackend = BackendMediaPlayer::missingBackend();
+        if (!m_missingBackend->isEmpty()) {
+            m_warnings.warn(file, QStringLiteral("cannot play %1, staying silent: it holds %2, which needs a Qt multimedia "
+                                                 "backend, and %3")
+                                      .arg(file, problem, *m_missingBackend));
+            return;
+        }
+        m_backend = new BackendMediaPlayer(
+            [this](const QString &failed, const QString &text) {
+                m_warnings.warn(failed, QStringLiteral("cannot play %1: %2").arg(failed, text));
+            },
+            this);
+    }
+    m_backend->play(file);
 }
 
 void MediaSoundPlayer::stop()
 {
-    if (m_broken)
-        dropBrokenPlayer();
-    else if (m_player)
-        m_player->stop();
+    if (m_sink && m_sink->state() != QAudio::StoppedState)
+        m_sink->stop();
+    if (m_backend)
+        m_backend->stop();
 }

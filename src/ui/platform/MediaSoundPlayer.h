@@ -1,19 +1,24 @@
 #pragma once
 
+#include "ui/platform/SoundFileCache.h"
 #include "ui/platform/SoundPlayer.h"
+#include "ui/platform/WarnOnce.h"
 
+#include <QAudioFormat>
 #include <QObject>
-#include <QSet>
+#include <optional>
 
-class QAudioOutput;
-class QMediaPlayer;
+class BackendMediaPlayer;
+class QAudioSink;
+class QBuffer;
 
-// One QMediaPlayer with one QAudioOutput, made at the first sound. Setting a path starts it at
-// once and replaces a sound still playing (the same path starts again from its beginning).
-// Never blocks and never fails: a missing or unplayable file stays silent with one warning on
-// standard error per file; a machine without an audio device plays into nothing, with one
-// warning. (QSoundEffect is not used: a cut WAV leaves it loading for ever, and the next
-// change blocks the caller.)
+// The program's sound player: reads each WAV with our own reader (cached by path, size and
+// modification time, so a replaced file is heard) and writes its samples to one QAudioSink on
+// the default output, converted to the sink's format. A new sound replaces the one playing;
+// the same sound again starts from its beginning; play() returns at once.
+// Never fails and never aborts: a missing, cut or unreadable file stays silent with one
+// warning naming it; no output device means silence, said once. A WAV in a format our reader
+// does not decode goes to a Qt Multimedia player, made only when a backend for it exists.
 class MediaSoundPlayer : public QObject, public SoundPlayer
 {
     Q_OBJECT
@@ -24,20 +29,19 @@ public:
     void play(const QString &path) override;
     void stop() override;
 
-    // Makes Qt Multimedia use its GStreamer backend unless QT_MEDIA_BACKEND says otherwise:
-    // the ffmpeg backend of Qt 6.4 crashes at the first sound on a machine without audio.
-    // Must run before anything of Qt Multimedia is used; the constructor calls it.
-    static void chooseBackend();
+    // Opens the default audio output ahead of the first sound; reads no sound file. The
+    // first play() does it otherwise.
+    void prepareOutput();
 
 private:
-    void createPlayer();
-    void dropBrokenPlayer();
-    void warnOnce(const QString &key, const QString &text);
+    void playThroughBackend(const QString &file, const QString &problem);
 
-    QMediaPlayer *m_player = nullptr;
-    QAudioOutput *m_output = nullptr;
-    // After an error every state change of a GStreamer player waits a full second for the
-    // failed pipeline, so a player that reported one is replaced rather than reused.
-    bool m_broken = false;
-    QSet<QString> m_warned;
+    SoundFileCache m_cache;
+    WarnOnce m_warnings;
+    bool m_outputChecked = false;
+    QAudioFormat m_format;
+    QAudioSink *m_sink = nullptr;
+    QBuffer *m_buffer = nullptr;
+    BackendMediaPlayer *m_backend = nullptr;
+    std::optional<QString> m_missingBackend; // why no backend can play, once looked at
 };

@@ -1,0 +1,70 @@
+// bunpo-answering-drill BASE_DIR: the program as main() builds it, with its real sound player,
+// on the data folders under BASE_DIR. It opens the drill, answers one question right and one
+// wrong, and ends through the drill's end button; the exit status says whether it got there.
+#include "app/MenuScreen.h"
+#include "app/Navigator.h"
+#include "app/Program.h"
+#include "app/SharedState.h"
+#include "drill/DrillScreen.h"
+#include "ui/ErrorGuard.h"
+#include "ui/PictureButton.h"
+#include "ui/platform/DataPictureLoader.h"
+#include "ui/platform/MediaSoundPlayer.h"
+#include "ui/platform/MixingRandomSource.h"
+#include "ui/platform/Stage.h"
+#include "ui/platform/SystemClock.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// Answers the question on show; the evaluation stage is let act at once.
+void answer(DrillScreen &drill, bool right)
+{
+    const qint16 correct = drill.fields().Answers[drill.fields().CurrentQuestion];
+    drill.window()->button(QStringLiteral("Command1(%1)").arg(right ? correct : correct % 4 + 1))->click();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2)
+        return 2;
+
+    SystemClock clock;
+    MixingRandomSource random;
+    MediaSoundPlayer sound;
+    DataPictureLoader pictures;
+    Program program(baseDirFrom(QString::fromLocal8Bit(argv[1])), clock, random, sound, pictures);
+    QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });
+
+    bool started = false;
+    ErrorGuard::run([&] {
+        program.start();
+        started = true;
+    });
+    if (!started)
+        return 1;
+    QTimer::singleShot(0, &app, [&] {
+        ErrorGuard::run([&] {
+            program.menu().window()->button(QStringLiteral("Command2"))->click();
+            QCoreApplication::processEvents();
+            DrillScreen &drill = program.drill();
+            answer(drill, true);
+            QTimer::singleShot(1700, &app, [&] {
+                ErrorGuard::run([&] {
+                    drill.window()->button(QStringLiteral("Command5"))->click();
+                    answer(drill, false);
+                    drill.window()->button(QStringLiteral("Command4"))->click();
+                });
+            });
+        });
+    });
+    // Ending any other way (a hang) is a failure of its own: the test's timeout.
+    return app.exec();
+}
