@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 
 # Only the files that print the version or name the application id are told them, so that a
 # new version rebuilds those alone.
-foreach(target bunpo-drill bunpo-bank tst_commandline tst_install)
+foreach(target bunpo-drill bunpo-bank tst_commandline tst_install tst_bunpobank)
   if(TARGET ${target})
     target_compile_definitions(${target} PRIVATE BUNPO_VERSION="${PROJECT_VERSION}" BUNPO_APP_ID="${BUNPO_APP_ID}")
   endif()

@@ -98,6 +98,7 @@ void TestCommandLine::options_data()
     QTest::newRow("nothing") << QStringList{} << -1 << "" << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--data <folder>" << "";
     QTest::newRow("help, short") << QStringList{"-h"} << 0 << "--version" << "";
+    QTest::newRow("help with Qt's options") << QStringList{"--help-all"} << 0 << "--data <folder>" << "";
     QTest::newRow("version names the data folder")
         << QStringList{"--version", "--data", "bank"} << 0 << "bunpo-drill " BUNPO_VERSION "\ndata folder: " << "";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "" << "Unknown option 'bogus'";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DrillCommandLine.h"
 
+#include "app/CommandLineHelp.h"
 #include "app/DataFolder.h"
 
 #include <QCommandLineParser>
@@ -29,11 +30,6 @@ void addWindowSystemOptions(QCommandLineParser &parser)
     }
 }
 
-QString usageLine(const QCommandLineParser &parser)
-{
-    return parser.helpText().section(QLatin1Char('\n'), 0, 0);
-}
-
 } // namespace
 
 DrillCommandLine::Outcome DrillCommandLine::read(const QStringList &arguments, const QString &executableFolder,
@@ -50,7 +46,7 @@ DrillCommandLine::Outcome DrillCommandLine::read(const QStringList &arguments, c
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption data(QStringLiteral("data"),
-                                  QStringLiteral("Read the questions from <folder>, which holds answer/, question/,\n"
+                                  QStringLiteral("Read the questions from <folder>, which holds answer/, question/, "
                                                  "choices/, title/ and sound/ (as bunpo-bank build writes them)."),
                                   QStringLiteral("folder"));
     parser.addOption(data);
@@ -62,13 +58,14 @@ DrillCommandLine::Outcome DrillCommandLine::read(const QStringList &arguments, c
                                 ? QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first())
                                 : parser.errorText();
         err << name << ": " << why << '\n'
-            << usageLine(parser) << '\n'
+            << commandLineUsage(parser, name) << '\n'
             << "Try '" << name << " --help' for more information.\n";
         err.flush();
         return {UsageError, {}};
     }
-    if (parser.isSet(help)) {
-        out << parser.helpText();
+    // addHelpOption() also brings --help-all, which lists Qt's options; ours are hidden from it.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        out << commandLineHelp(parser, name);
         out.flush();
         return {0, {}};
     }

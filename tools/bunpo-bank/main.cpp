@@ -6,6 +6,7 @@
 
 #include "BankBuilder.h"
 #include "BankChecker.h"
+#include "app/CommandLineHelp.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -54,16 +55,15 @@ std::optional<int> readCommand(const Command &command, const QStringList &argume
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(command.description));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addPositionalArgument(QString::fromLatin1(command.name), {}, QString::fromLatin1(command.name));
     for (qsizetype i = 0; i + 1 < command.arguments.size(); i += 2)
         parser.addPositionalArgument(command.arguments.at(i), command.arguments.at(i + 1));
     if (!parser.parse(arguments))
         return usage(err, parser.errorText());
-    if (parser.isSet(help)) {
-        out << parser.helpText();
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        out << commandLineHelp(parser, QStringLiteral("bunpo-bank ") + QString::fromLatin1(command.name));
         return 0;
     }
-    values = parser.positionalArguments().mid(1);
+    values = parser.positionalArguments();
     if (values.size() != command.arguments.size() / 2)
         return usage(err);
     return std::nullopt;
@@ -101,8 +101,9 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (!parser.parse(args))
         return usage(err, parser.errorText());
-    if (parser.isSet(help)) {
-        out << parser.helpText();
+    // addHelpOption() also brings --help-all, which adds Qt's own options to the list.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        out << commandLineHelp(parser, QStringLiteral("bunpo-bank"));
         return 0;
     }
     if (parser.isSet(version)) {
@@ -113,7 +114,8 @@ int main(int argc, char **argv)
     if (positional.isEmpty())
         return usage(err);
     const QString &command = positional.first();
-    const QStringList commandArguments = QStringList{args.first()} + positional;
+    // The command's own arguments, after the program's path as a parser expects.
+    const QStringList commandArguments = QStringList{args.first()} + positional.mid(1);
 
     QStringList values;
     if (command == QLatin1String(build.name)) {
