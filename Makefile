@@ -1,8 +1,9 @@
-# make run | make test | make bench: thin wrappers over CMake and CTest.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# make run | make test | make bench | make package: thin wrappers over CMake, CTest and CPack.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench package clean
 
 all: build
 
@@ -24,6 +25,9 @@ test: build
 bench: build
 	./$(BUILD)/bench/bunpo-bench
 	./$(BUILD)/bench/bunpo-probe
+
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

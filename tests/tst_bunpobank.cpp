@@ -183,6 +183,8 @@ private Q_SLOTS:
     void initTestCase();
     void usage_data();
     void usage();
+    void help_data();
+    void help();
     void badSource_data();
     void badSource();
     void builtBankReadsBack();
@@ -209,6 +211,32 @@ void TestBunpoBank::usage_data()
     QTest::newRow("build into a file") << QStringList{"build", BUNPO_SOURCE_DIR "/tests/bank",
                                                       BUNPO_SOURCE_DIR "/tests/bank/grades.csv"};
     QTest::newRow("check of a missing folder") << QStringList{"check", "/nonexistent/data"};
+    QTest::newRow("unknown option") << QStringList{"--bogus"};
+    QTest::newRow("unknown option of a command") << QStringList{"check", "--bogus", BUNPO_SOURCE_DIR "/tests/bank"};
+    QTest::newRow("check with two folders") << QStringList{"check", "/tmp", "/tmp"};
+}
+
+// Help of the whole tool and of each command, on standard output, and nothing done.
+void TestBunpoBank::help_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("the tool") << QStringList{"--help"} << "Usage: bunpo-bank [options] COMMAND [ARGUMENTS]";
+    QTest::newRow("build") << QStringList{"build", "--help"} << "Usage: bunpo-bank build [options] SOURCE_DIR OUT_DIR";
+    QTest::newRow("build, among its arguments") << QStringList{"build", "/nonexistent/bank", "-h", "/nonexistent/out"}
+                                                << "Usage: bunpo-bank build [options] SOURCE_DIR OUT_DIR";
+    QTest::newRow("check") << QStringList{"check", "-h"} << "Usage: bunpo-bank check [options] DATA_DIR";
+    QTest::newRow("version") << QStringList{"--version"} << "bunpo-bank " BUNPO_VERSION "\n";
+}
+
+void TestBunpoBank::help()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, text);
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.startsWith(text), qPrintable(run.out));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/nonexistent/out")));
 }
 
 void TestBunpoBank::usage()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureFile.h"
 
 #include "GifWriter.h"
@@ -62,6 +63,8 @@ bool savePicture(const PictureRecipe& recipe, const QImage& image, const QString
         return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "bmp", -1, error);
     case PictureRecipe::Format::Jpeg:
         return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "jpeg", 90, error);
+    case PictureRecipe::Format::Png:
+        return writeWithQt(image.convertToFormat(QImage::Format_ARGB32), path, "png", -1, error);
     }
     *error = QStringLiteral("%1: unknown format").arg(path);
     return false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>
@@ -11,7 +12,7 @@
 // One built-in picture: where it goes, how it is stored and how it is drawn.
 struct PictureRecipe
 {
-    enum class Format { Gif, Bmp8, Bmp24, Jpeg };
+    enum class Format { Gif, Bmp8, Bmp24, Jpeg, Png };
 
     QString path;                        // relative to the output folder, e.g. "drill/walker.gif"
     Format format;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drawpictures OUT_DIR
 // Draws every built-in picture of the program into OUT_DIR. The same run always writes the
 // same bytes, so the committed pictures can be regenerated and compared.
@@ -5,6 +6,7 @@
 #include "DrillPictures.h"
 #include "FontPicker.h"
 #include "GradePictures.h"
+#include "LauncherIcons.h"
 #include "MenuPictures.h"
 #include "PictureFile.h"
 
@@ -38,6 +40,7 @@ int main(int argc, char** argv)
     QList<PictureRecipe> all = drillPictures();
     all += menuPictures();
     all += gradePictures();
+    all += launcherIcons();
 
     int failures = 0;
     for (const PictureRecipe& recipe : all) {
