@@ -19,9 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BUNPO_HOMEPAGE})
 # The libraries come from dpkg-shlibdeps; what is loaded at run time without being linked is
-# named here: the window system's platform plugins, GStreamer's WAV parser and an audio sink
-# (Qt Multimedia's GStreamer backend, in libqt6multimedia6, plays through them), and a Mincho
-# face for the score labels and bunpo-bank's lettering.
+# named here: the window system's platform plugins, GStreamer's WAV parser and PulseAudio sink
+# (the fallback player for WAVs our own reader does not decode; the usual sounds go through
+# Qt's audio output), and a Mincho face for the score labels and bunpo-bank's lettering.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, gstreamer1.0-plugins-good, gstreamer1.0-pulseaudio, fonts-ipaexfont-mincho | fonts-noto-cjk")
