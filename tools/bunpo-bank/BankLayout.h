@@ -19,8 +19,6 @@ constexpr int QuestionMaxLines = 2;
 constexpr int QuestionMaxHeight = QuestionLineHeight * QuestionMaxLines;
 constexpr int QuestionMargin = 14;
 constexpr int QuestionFontPixels = 20;
-// The least room between a line's readings and the top of its band.
-constexpr int QuestionReadingClearance = 1;
 
 // Choices picture: four rows; the right-answer ring (40 x 40, 28.67 px steps) is placed for a
 // number centred NumberTop + RowPitch * (n - 1) below the top and NumberCentreX from the left.
@@ -33,7 +31,7 @@ constexpr int NumberCentreX = 13;
 constexpr int ChoiceTextLeft = 40;
 constexpr int ChoiceRightMargin = 10;
 constexpr int ChoiceFontPixels = 20;
-// The choices' size when a row carries readings: 18 px text and 9 px readings fit a row.
+// The choices' size when a row carries readings: 18 px text under 9 px readings fits a row.
 constexpr int ChoiceRubyFontPixels = 18;
 
 // Title picture: the top of the Drill screen, over the board's blue field.

@@ -36,15 +36,14 @@ qreal baselineFor(const Font &font, qreal y)
     return std::round(y + (font.ascent() - font.descent()) / 2);
 }
 
-// The baseline of a line centred on y in a band that begins at bandTop: centred, or lower by
-// as much as its readings need to stay inside the band, clear of the line above.
-qreal rubyBaselineFor(const RubyLettering &font, const RubyText &text, qreal y, qreal bandTop)
+// The baseline of a line in the band [bandTop, bandTop + bandHeight): its em box centred in
+// the band, or, when it has readings, the readings and the em box together centred, so that
+// the text moves down by half of what its readings take and stays clear of the next band.
+qreal baselineInBand(const RubyLettering &font, const RubyText &text, qreal bandTop, qreal bandHeight)
 {
-    const qreal baseline = baselineFor(font, y);
-    if (!text.hasReadings())
-        return baseline;
-    const qreal readingTop = baseline - font.ascent() - font.readingHeight();
-    return baseline + std::max(0.0, std::ceil(bandTop - readingTop));
+    const qreal em = font.ascent() + font.descent();
+    const qreal above = text.hasReadings() ? font.readingHeight() : 0.0;
+    return std::round(bandTop + (bandHeight - above - em) / 2 + above + font.ascent());
 }
 
 QString missingMessage(const QString &what, const QString &absent, const QString &families)
@@ -175,9 +174,8 @@ QImage BankPainter::question(const QString &question) const
     QPainter p(&image);
     prepare(p);
     for (qsizetype k = 0; k < lines.size(); ++k) {
-        const qreal top = QuestionLineHeight * qreal(k);
-        const qreal baseline = rubyBaselineFor(m_questionFont, lines.at(k), top + QuestionLineHeight / 2.0,
-                                               top + QuestionReadingClearance);
+        const qreal baseline = baselineInBand(m_questionFont, lines.at(k), QuestionLineHeight * qreal(k),
+                                              QuestionLineHeight);
         m_questionFont.draw(p, QPointF(QuestionMargin, baseline), lines.at(k), White);
     }
     return image;
@@ -203,8 +201,8 @@ QImage BankPainter::choices(const std::array<QString, 4> &choices) const
         m_numberFont.addToPath(number, QPointF(0, 0), QString::number(row + 1));
         p.fillPath(inkCentred(number, centre), QColor(Yellow));
         const RubyText &text = rows[size_t(row)];
-        const qreal bandTop = std::max(0.0, centre.y() - RowPitch / 2.0);
-        font.draw(p, QPointF(ChoiceTextLeft, rubyBaselineFor(font, text, centre.y(), bandTop)), text, White);
+        const qreal baseline = baselineInBand(font, text, centre.y() - RowPitch / 2.0, RowPitch);
+        font.draw(p, QPointF(ChoiceTextLeft, baseline), text, White);
     }
     return image;
 }

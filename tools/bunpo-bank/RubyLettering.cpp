@@ -38,9 +38,15 @@ QString RubyLettering::missing(const RubyText &text) const
     return absent;
 }
 
+qreal RubyLettering::readingRise() const
+{
+    // A whole number of pixels keeps the small kana as crisp as the text.
+    return std::ceil(m_base.ascent() + m_gap);
+}
+
 qreal RubyLettering::readingHeight() const
 {
-    return m_reading.ascent() + m_reading.descent() + m_gap;
+    return readingRise() + m_reading.ascent() - m_base.ascent();
 }
 
 qreal RubyLettering::segmentWidth(const RubyText::Segment &segment) const
@@ -59,8 +65,7 @@ qreal RubyLettering::width(const RubyText &text) const
 
 void RubyLettering::draw(QPainter &painter, QPointF origin, const RubyText &text, const QColor &colour) const
 {
-    // The readings' baseline: their em box sits a small gap above the text's em box.
-    const qreal readingBaseline = origin.y() - m_base.ascent() - m_gap - m_reading.descent();
+    const qreal readingBaseline = origin.y() - readingRise();
     qreal x = origin.x();
     for (const RubyText::Segment &segment : text.segments()) {
         const qreal advance = segmentWidth(segment);

@@ -33,6 +33,9 @@ public:
     void draw(QPainter &painter, QPointF origin, const RubyText &text, const QColor &colour) const;
 
 private:
+    // From the text's baseline up to the readings' baseline: the readings' baseline lies a small
+    // gap above the text's em box, since kana leave the em box below the baseline empty.
+    qreal readingRise() const;
     qreal segmentWidth(const RubyText::Segment &segment) const;
 
     MinchoText m_base;
