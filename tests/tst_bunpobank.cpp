@@ -35,11 +35,25 @@ struct ToolRun
     QString err;
 };
 
-ToolRun runTool(const QStringList &arguments)
+// The kanji levels the tool reads in these tests (initTestCase points it here): a few kanji
+// in the dictionary's own line format, 丈 with no level, and no line at all for 鬱.
+const QByteArray KanjiLevels = "# KANJIDIC test excerpt/\n"
+                               "本 4B5C U672c B75 G1 S5 F10 J4 N96 {book} {present} {main}\n"
+                               "読 4649 U8aad B149 G2 S14 F618 J4 {read}\n"
+                               "時 3B7E U6642 B72 G2 S10 F16 J4 {time} {hour}\n"
+                               "日 467C U65e5 B72 G1 S4 F1 J4 {day} {sun} {Japan}\n"
+                               "近 3661 U8fd1 B162 G2 S7 F112 J3 {near}\n"
+                               "経 3750 U7d4c B120 G5 S11 F242 J2 {sutra}\n"
+                               "済 3A51 U6e08 B85 G6 S11 F413 J2 {settle}\n"
+                               "丈 3E66 U4e08 B1 G7 S3 F1375 {length}\n";
+QString kanjiLevelsPath;
+
+ToolRun runTool(const QStringList &arguments, const QString &dictionary = kanjiLevelsPath)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("BUNPO_KANJIDIC"), dictionary);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(BUNPO_BANK_TOOL), arguments);
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
@@ -171,6 +185,47 @@ QPointF inkCentre(const QImage &image, const QRect &area, QRgb background)
     return {(left + right + 1) / 2.0, (top + bottom + 1) / 2.0};
 }
 
+// The runs of rows (Qt::Vertical) or columns (Qt::Horizontal) of area that hold ink, each as
+// its first and last, in order.
+QList<QPair<int, int>> inkRuns(const QImage &image, const QRect &area, Qt::Orientation across, QRgb background)
+{
+    const bool rows = across == Qt::Vertical;
+    QList<QPair<int, int>> runs;
+    const int from = rows ? area.top() : area.left();
+    const int to = rows ? area.bottom() : area.right();
+    for (int i = from; i <= to; ++i) {
+        bool ink = false;
+        const int otherFrom = rows ? area.left() : area.top();
+        const int otherTo = rows ? area.right() : area.bottom();
+        for (int j = otherFrom; j <= otherTo && !ink; ++j)
+            ink = (image.pixel(rows ? j : i, rows ? i : j) & 0xffffff) != (background & 0xffffff);
+        if (!ink)
+            continue;
+        if (!runs.isEmpty() && runs.last().second == i - 1)
+            runs.last().second = i;
+        else
+            runs.append({i, i});
+    }
+    return runs;
+}
+
+QString runsText(const QList<QPair<int, int>> &runs)
+{
+    QStringList parts;
+    for (const auto &run : runs)
+        parts.append(QStringLiteral("%1-%2").arg(run.first).arg(run.second));
+    return parts.join(QLatin1Char(' '));
+}
+
+// A sound source whose grade g3_1 holds the given rows (and a plain second question).
+QString writeSourceWith(const QTemporaryDir &dir, const QList<QByteArray> &g3Rows)
+{
+    QMap<QString, QByteArray> files = goodSource();
+    files["g3_1.csv"] = gradeFile(g3Rows + QList<QByteArray>{plainRow(1)});
+    writeFiles(dir.path(), files);
+    return dir.path();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Breakage)
@@ -191,6 +246,13 @@ private Q_SLOTS:
     void rebuildReplacesOnlyTheDataFolders();
     void folderThatCannotBeReplacedLeavesAllAsItWas();
     void testBankIsSound();
+    void kanjiLevels_data();
+    void kanjiLevels();
+    void withoutTheDictionaryTheKanjiCheckIsSkipped();
+    void readingCentredAboveItsWord_data();
+    void readingCentredAboveItsWord();
+    void readingsStayInTheirLines();
+    void choicesWithReadings();
     void brokenDataFolder_data();
     void brokenDataFolder();
 };
@@ -199,6 +261,9 @@ void TestBunpoBank::initTestCase()
 {
     if (QString(BUNPO_BANK_TOOL).isEmpty())
         QSKIP("bunpo-bank is not built");
+    static QTemporaryDir dictionaryDir;
+    kanjiLevelsPath = dictionaryDir.filePath("kanjidic");
+    writeBytes(kanjiLevelsPath, KanjiLevels);
 }
 
 void TestBunpoBank::usage_data()
@@ -211,6 +276,8 @@ void TestBunpoBank::usage_data()
     QTest::newRow("build into a file") << QStringList{"build", BUNPO_SOURCE_DIR "/tests/bank",
                                                       BUNPO_SOURCE_DIR "/tests/bank/grades.csv"};
     QTest::newRow("check of a missing folder") << QStringList{"check", "/nonexistent/data"};
+    QTest::newRow("check-source without a folder") << QStringList{"check-source"};
+    QTest::newRow("check-source of a missing folder") << QStringList{"check-source", "/nonexistent/bank"};
     QTest::newRow("unknown option") << QStringList{"--bogus"};
     QTest::newRow("unknown option of a command") << QStringList{"check", "--bogus", BUNPO_SOURCE_DIR "/tests/bank"};
     QTest::newRow("check with two folders") << QStringList{"check", "/tmp", "/tmp"};
@@ -226,6 +293,8 @@ void TestBunpoBank::help_data()
     QTest::newRow("build, among its arguments") << QStringList{"build", "/nonexistent/bank", "-h", "/nonexistent/out"}
                                                 << "Usage: bunpo-bank build [options] SOURCE_DIR OUT_DIR";
     QTest::newRow("check") << QStringList{"check", "-h"} << "Usage: bunpo-bank check [options] DATA_DIR";
+    QTest::newRow("check-source") << QStringList{"check-source", "--help"}
+                                  << "Usage: bunpo-bank check-source [options] SOURCE_DIR";
     QTest::newRow("version") << QStringList{"--version"} << "bunpo-bank " BUNPO_VERSION "\n";
 }
 
@@ -301,6 +370,29 @@ void TestBunpoBank::badSource_data()
     QTest::newRow("choice of 23 characters")
         << "g3_2.csv" << gradeFile({ok2, "あ（　）,a,b," + QByteArray("あいうえおかきくけこ").repeated(2) + "さしす,d,3"})
         << "g3_2.csv:3: choice3 has 23 characters; at most 22 fit on its row";
+    QTest::newRow("a reading never closed") << "g3_1.csv" << gradeFile({ok2, "日本《にほん（　）です。,a,b,c,d,1"})
+                                            << "g3_1.csv:3: the question: 《 is never closed with 》";
+    QTest::newRow("a reading closed after the next opens")
+        << "g3_1.csv" << gradeFile({ok2, "日本《にほん（　）本《ほん》です。,a,b,c,d,1"})
+        << "g3_1.csv:3: the question: 《 is never closed with 》";
+    QTest::newRow("an empty reading") << "g3_1.csv" << gradeFile({"日本《》（　）です。,a,b,c,d,1", ok2})
+                                      << "g3_1.csv:2: the question: the reading 《》 after \"日本\" is empty";
+    QTest::newRow("a reading after kana") << "g3_1.csv" << gradeFile({ok2, "あ（　）,a,b,にほん《にほん》,d,1"})
+                                          << "g3_1.csv:3: choice3: the reading 《にほん》 has no base";
+    QTest::newRow("a reading at the start") << "g3_1.csv" << gradeFile({ok2, "《にほん》（　）です。,a,b,c,d,1"})
+                                            << "g3_1.csv:3: the question: the reading 《にほん》 has no base";
+    QTest::newRow("｜ with nothing before 《") << "g3_1.csv" << gradeFile({ok2, "日本｜《にほん》（　）です。,a,b,c,d,1"})
+                                             << "g3_1.csv:3: the question: the reading 《にほん》 has no base";
+    QTest::newRow("a stray 》") << "g3_1.csv" << gradeFile({ok2, "あ（　）,a,b,c,にほん》,1"})
+                               << "g3_1.csv:3: choice4: 》 with no 《 before it";
+    QTest::newRow("｜ with no reading") << "g3_1.csv" << gradeFile({ok2, "｜日本（　）です。,a,b,c,d,1"})
+                                       << "g3_1.csv:3: the question: ｜ marks where a base begins, but no 《reading》";
+    QTest::newRow("a base across the writer's line break")
+        << "g3_1.csv" << gradeFile({ok2, "\"あの｜にほん\nご《にほんご》（　）です。\",a,b,c,d,1"})
+        << "g3_1.csv:3: the question: the reading 《にほんご》 over \"にほん\nご\" runs across a line break";
+    QTest::newRow("a kanji the grade-3 learner has not met")
+        << "g3_1.csv" << gradeFile({ok2, "経済（　）本です。,a,b,c,d,1"})
+        << "g3_1.csv:3: 経 and 済 are above grade 3: give a reading or write it in kana";
     QTest::newRow("a grade file missing") << "g3_2.csv" << QByteArray()
                                           << "grades.csv:6: the grade file";
     QTest::newRow("grades.csv missing") << "grades.csv" << QByteArray() << "grades.csv: missing";
@@ -570,6 +662,163 @@ void TestBunpoBank::brokenDataFolder()
     QVERIFY2(!lines.isEmpty() && lines.first().startsWith(QDir(bank.path()).filePath(expected)), qPrintable(run.out));
     QVERIFY2(lines.last().startsWith("bunpo-bank check: "), qPrintable(run.out));
     QVERIFY2(lines.last().contains(" in " + bank.path()), qPrintable(run.out));
+}
+
+// Which kanji a grade's learners can read, with the dictionary's levels: a grade-4 bank level 4,
+// a grade-3 bank levels 4 and 3; a reading over a word, or kana, lets any word through.
+void TestBunpoBank::kanjiLevels_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QString>("expected"); // the message for the row, or empty when it passes
+
+    QTest::newRow("grade 3 reads level 3") << "g3_1" << QByteArray("近く（　）本を読みます。,a,b,c,d,1") << "";
+    QTest::newRow("grade 4 does not") << "g4_2" << QByteArray("近く（　）本を読みます。,a,b,c,d,1")
+                                      << "g4_2.csv:3: 近 is above grade 4: give a reading or write it in kana";
+    QTest::newRow("a reading over the word") << "g3_1" << QByteArray("経済《けいざい》（　）本です。,a,b,c,d,1") << "";
+    QTest::newRow("a reading over a marked base")
+        << "g3_4" << QByteArray("｜経済について《けいざいについて》（　）。,a,b,c,d,1") << "";
+    QTest::newRow("a reading over one kanji of two")
+        << "g3_3" << QByteArray("経｜済《ざい》（　）です。,a,b,c,d,1")
+        << "g3_3.csv:3: 経 is above grade 3: give a reading or write it in kana";
+    QTest::newRow("in a choice, each kanji once, in the order written")
+        << "g3_2" << QByteArray("（　）です。,経済,丈,済む,a,2")
+        << "g3_2.csv:3: 経, 済 and 丈 are above grade 3: give a reading or write it in kana";
+    QTest::newRow("a kanji the dictionary does not have") << "g4_1" << QByteArray("憂鬱（　）。,a,b,c,d,1")
+                                                          << "g4_1.csv:3: 憂 and 鬱 are above grade 4";
+    QTest::newRow("the repeat mark after a kanji the learner reads") << "g4_3" << QByteArray("時々（　）。,a,b,c,d,1")
+                                                                     << "";
+    QTest::newRow("kana only") << "g3_1" << QByteArray("けいざい（　）ほんです。,a,b,c,d,1") << "";
+    QTest::newRow("readings do not count toward the 48 characters")
+        << "g3_1" << QByteArray("あいうえおかきくけこ").repeated(4) + "日《ひ》（　）さしす,a,b,c,d,3" << "";
+}
+
+void TestBunpoBank::kanjiLevels()
+{
+    QFETCH(QString, code);
+    QFETCH(QByteArray, row);
+    QFETCH(QString, expected);
+
+    QTemporaryDir source;
+    QMap<QString, QByteArray> files = goodSource();
+    files[code + ".csv"] = gradeFile({plainRow(2), row});
+    writeFiles(source.path(), files);
+    const ToolRun run = runTool({"check-source", source.path()});
+    if (expected.isEmpty()) {
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        QVERIFY2(run.out.contains("bunpo-bank check-source: sound: 7 grades, 14 questions"), qPrintable(run.out));
+    } else {
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.contains(QDir(source.path()).filePath(expected)), qPrintable(run.out));
+        QVERIFY2(run.out.contains("check-source: 1 problem in"), qPrintable(run.out));
+    }
+}
+
+// No dictionary where it is looked for: one note, no check, and the bank builds.
+void TestBunpoBank::withoutTheDictionaryTheKanjiCheckIsSkipped()
+{
+    QTemporaryDir source, out;
+    writeSourceWith(source, {"経済（　）です。,a,b,経済,d,1", "経済（　）です。,a,b,c,d,2"});
+    const QString nowhere = QDir(source.path()).filePath("no-kanjidic");
+    for (const QStringList &arguments : {QStringList{"check-source", source.path()},
+                                         QStringList{"build", source.path(), out.path()}}) {
+        const ToolRun run = runTool(arguments, nowhere);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        QCOMPARE(run.err.count("kanji levels are not checked: no kanji dictionary at " + nowhere), 1);
+        QVERIFY2(!run.out.contains("above grade"), qPrintable(run.out));
+    }
+    // With the dictionary, the same source fails.
+    QCOMPARE(runTool({"check-source", source.path()}).exitCode, 1);
+}
+
+// A reading over its word, in the built question picture: above the word's ink with a clear
+// row between, its ink centred on the word's within a pixel or two; a reading wider than its
+// word spreads the word so that the next word begins after the reading ends.
+void TestBunpoBank::readingCentredAboveItsWord_data()
+{
+    QTest::addColumn<QByteArray>("question");
+    QTest::addColumn<int>("wordEnd"); // where the word with the reading ends, in pixels
+
+    // 20 px lettering from x 14: 日本 takes 40 px, and its reading 30.
+    QTest::newRow("narrower than its word") << QByteArray("日本《にほん》（　）です。") << 54;
+    // ひとびと takes 40 px, over a word of 20: the word's box grows to 40.
+    QTest::newRow("wider than its word") << QByteArray("｜人《ひとびと》本（　）です。") << 54;
+    QTest::newRow("marked base of kana") << QByteArray("｜あした《あす》本（　）です。") << 74;
+}
+
+void TestBunpoBank::readingCentredAboveItsWord()
+{
+    QFETCH(QByteArray, question);
+    QFETCH(int, wordEnd);
+
+    QTemporaryDir source, out;
+    writeSourceWith(source, {question + ",a,b,c,d,1"});
+    QCOMPARE(runTool({"build", source.path(), out.path()}).exitCode, 0);
+    const QImage picture = DataPictureLoader().load(DataPaths(out.path()).questionPicture("g3_1", 1)).toImage();
+    QCOMPARE(picture.size(), QSize(578, 36));
+
+    const QRect word(14, 0, wordEnd - 14, 36);
+    const auto rows = inkRuns(picture, word, Qt::Vertical, 0xff000080);
+    QVERIFY2(rows.size() == 2, qPrintable(runsText(rows)));
+    QVERIFY2(rows.at(0).first >= 1 && rows.at(1).second <= 34, qPrintable(runsText(rows)));
+    const QRect readingBand(word.left(), rows.at(0).first, word.width(), rows.at(0).second - rows.at(0).first + 1);
+    const QRect wordBand(word.left(), rows.at(1).first, word.width(), rows.at(1).second - rows.at(1).first + 1);
+    const QPointF reading = inkCentre(picture, readingBand, 0xff000080);
+    const QPointF base = inkCentre(picture, wordBand, 0xff000080);
+    QVERIFY2(qAbs(reading.x() - base.x()) <= 2, qPrintable(QStringLiteral("reading at %1, word at %2")
+                                                               .arg(reading.x()).arg(base.x())));
+    // Nothing of the reading outside the word's box, and the next word's ink starts after it.
+    const auto readingColumns = inkRuns(picture, QRect(0, readingBand.top(), 578, readingBand.height()),
+                                        Qt::Horizontal, 0xff000080);
+    QVERIFY2(readingColumns.first().first >= word.left() && readingColumns.last().second < wordEnd,
+             qPrintable(runsText(readingColumns)));
+    const auto next = inkRuns(picture, QRect(wordEnd, wordBand.top(), 578 - wordEnd, wordBand.height()),
+                              Qt::Horizontal, 0xff000080);
+    QVERIFY2(!next.isEmpty() && next.first().first > readingColumns.last().second, qPrintable(runsText(next)));
+}
+
+// Two lines with readings keep to 578 x 72, each reading between the line above and its own
+// word; a word with its reading is never cut at the end of a line.
+void TestBunpoBank::readingsStayInTheirLines()
+{
+    QTemporaryDir source, out;
+    // Cut in the middle, the marked base would fall on both lines; it must go whole to the second.
+    const QByteArray kana = QByteArray("あいうえおかきくけこ").repeated(2);
+    writeSourceWith(source, {"\"最近《さいきん》の　ニュースで\n経済《けいざい》（　）べんきょうします。\",a,b,c,d,1",
+                             kana + "｜さしすせそたちつてと《よみ》なにぬねの（　）。,a,b,c,d,2"});
+    QCOMPARE(runTool({"build", source.path(), out.path()}).exitCode, 0);
+    const DataPaths paths(out.path());
+    DataPictureLoader loader;
+
+    const QImage both = loader.load(paths.questionPicture("g3_1", 1)).toImage();
+    QCOMPARE(both.size(), QSize(578, 72));
+    const auto rows = inkRuns(both, QRect(14, 0, 80, 72), Qt::Vertical, 0xff000080);
+    // Reading, word, reading, word: four runs of ink with clear rows between.
+    QVERIFY2(rows.size() == 4 && rows.first().first >= 1, qPrintable(runsText(rows)));
+
+    const QImage cut = loader.load(paths.questionPicture("g3_1", 2)).toImage();
+    QCOMPARE(cut.size(), QSize(578, 72));
+    const auto cutRows = inkRuns(cut, QRect(0, 0, 578, 72), Qt::Vertical, 0xff000080);
+    // The first line plain, the second with its reading.
+    QVERIFY2(cutRows.size() == 3 && cutRows.at(0).second < 36 && cutRows.at(1).first >= 36,
+             qPrintable(runsText(cutRows)));
+}
+
+// Readings in every row of a choices picture: each row's reading and text stay clear of the
+// next row's, and the numbers stay where the right-answer ring falls.
+void TestBunpoBank::choicesWithReadings()
+{
+    QTemporaryDir source, out;
+    writeSourceWith(source, {"あ（　）。,遅《おく》れる,忘《わす》れる,困《こま》る,経済《けいざい》,3"});
+    QCOMPARE(runTool({"build", source.path(), out.path()}).exitCode, 0);
+    const QImage choices = DataPictureLoader().load(DataPaths(out.path()).choicesPicture("g3_1", 1)).toImage();
+    QCOMPARE(choices.size(), QSize(578, 113));
+    const auto rows = inkRuns(choices, QRect(40, 0, 538, 113), Qt::Vertical, 0xff000080);
+    QVERIFY2(rows.size() == 8, qPrintable(runsText(rows)));
+    for (int row = 0; row < 4; ++row) {
+        const QPointF ink = inkCentre(choices, QRect(0, 28 * row + 2, 30, 26), 0xff000080);
+        QVERIFY2(qAbs(ink.y() - (15.5 + 28 * row)) <= 1.5, qPrintable(QString::number(ink.y())));
+    }
 }
 
 BUNPO_TEST_MAIN(TestBunpoBank)

@@ -5,7 +5,7 @@
 #include "FontPicker.h"
 #include "GifWriter.h"
 #include "SoundEffects.h"
-#include "SourceReader.h"
+#include "SourceCheck.h"
 #include "StagingFolder.h"
 
 #include "bank/DataPaths.h"
@@ -18,28 +18,6 @@
 namespace BankBuilder {
 
 namespace {
-
-// Every fault that the lettering decides: a character no font has, a text that does not fit.
-void checkLettering(const BankSource &bank, const BankPainter &painter, SourceErrors &errors)
-{
-    for (const GradeSource &grade : bank.grades) {
-        if (!grade.title.isEmpty())
-            if (const QString why = painter.checkTitle(grade.title); !why.isEmpty())
-                errors.append({bank.cataloguePath, grade.catalogueLine, QStringLiteral("%1: %2").arg(grade.code, why)});
-        if (!grade.button.isEmpty())
-            if (const QString why = painter.checkButton(grade.button); !why.isEmpty())
-                errors.append({bank.cataloguePath, grade.catalogueLine, QStringLiteral("%1: %2").arg(grade.code, why)});
-        for (const QuestionSource &q : grade.questions) {
-            if (const QString why = painter.checkQuestion(q.question); !why.isEmpty())
-                errors.append({grade.file, q.line, why});
-            for (int c = 0; c < 4; ++c) {
-                if (const QString why = painter.checkChoice(q.choices[size_t(c)], QStringLiteral("choice%1").arg(c + 1));
-                    !why.isEmpty())
-                    errors.append({grade.file, q.line, why});
-            }
-        }
-    }
-}
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
@@ -130,9 +108,8 @@ Result build(const QString &sourceDir, const QString &outDir, QTextStream &out, 
     }
     BankSource bank;
     SourceErrors errors;
-    SourceReader::read(sourceDir, bank, errors);
     const BankPainter painter;
-    checkLettering(bank, painter, errors);
+    SourceCheck::run(sourceDir, painter, bank, errors, err);
     if (!errors.isEmpty()) {
         for (const SourceError &e : errors)
             err << e.text() << '\n';

@@ -31,6 +31,8 @@ constexpr int NumberCentreX = 13;
 constexpr int ChoiceTextLeft = 40;
 constexpr int ChoiceRightMargin = 10;
 constexpr int ChoiceFontPixels = 20;
+// The choices' size when a row carries readings: 18 px text under 9 px readings fits a row.
+constexpr int ChoiceRubyFontPixels = 18;
 
 // Title picture: the top of the Drill screen, over the board's blue field.
 constexpr int TitleMaxWidth = 327;

@@ -30,9 +30,34 @@ QString codePoints(const QString &characters)
 }
 
 // The baseline that centres a line of Japanese text (its em box) on y.
-qreal baselineFor(const MinchoText &font, qreal y)
+template<typename Font>
+qreal baselineFor(const Font &font, qreal y)
 {
     return std::round(y + (font.ascent() - font.descent()) / 2);
+}
+
+// The baseline of a line in the band [bandTop, bandTop + bandHeight): its em box centred in
+// the band, or, when it has readings, the readings and the em box together centred, so that
+// the text moves down by half of what its readings take and stays clear of the next band.
+qreal baselineInBand(const RubyLettering &font, const RubyText &text, qreal bandTop, qreal bandHeight)
+{
+    const qreal em = font.ascent() + font.descent();
+    const qreal above = text.hasReadings() ? font.readingHeight() : 0.0;
+    return std::round(bandTop + (bandHeight - above - em) / 2 + above + font.ascent());
+}
+
+QString missingMessage(const QString &what, const QString &absent, const QString &families)
+{
+    if (absent.isEmpty())
+        return {};
+    return QStringLiteral("%1 has a character that no installed Japanese font can draw: %2 (fonts tried: %3)")
+        .arg(what, codePoints(absent), families);
+}
+
+RubyText parsed(const QString &notation)
+{
+    QString error;
+    return RubyText::parse(notation, &error).value_or(RubyText::plainOnly(notation));
 }
 
 QImage canvas(int width, int height, QRgb background)
@@ -60,6 +85,7 @@ QPainterPath inkCentred(const QPainterPath &path, QPointF centre)
 BankPainter::BankPainter()
     : m_questionFont(QuestionFontPixels, false)
     , m_choiceFont(ChoiceFontPixels, false)
+    , m_smallChoiceFont(ChoiceRubyFontPixels, false)
     , m_numberFont(ChoiceFontPixels, true)
     , m_titleFont(TitleFontPixels, true)
 {
@@ -67,17 +93,18 @@ BankPainter::BankPainter()
 
 QString BankPainter::missingText(const QString &what, const MinchoText &font, const QString &text) const
 {
-    const QString absent = font.missing(text);
-    if (absent.isEmpty())
-        return {};
-    return QStringLiteral("%1 has a character that no installed Japanese font can draw: %2 (fonts tried: %3)")
-        .arg(what, codePoints(absent), font.familiesText());
+    return missingMessage(what, font.missing(text), font.familiesText());
 }
 
-QStringList BankPainter::questionLines(const QString &question) const
+QString BankPainter::missingText(const QString &what, const RubyLettering &font, const QString &text) const
 {
-    return LineBreaker::twoLines(question, QuestionWidth - 2 * QuestionMargin,
-                                 [this](const QString &s) { return m_questionFont.width(s); });
+    return missingMessage(what, font.missing(parsed(text)), font.familiesText());
+}
+
+QList<RubyText> BankPainter::questionLines(const QString &question) const
+{
+    return LineBreaker::twoLines(parsed(question), QuestionWidth - 2 * QuestionMargin,
+                                 [this](const RubyText &s) { return m_questionFont.width(s); });
 }
 
 QString BankPainter::checkQuestion(const QString &question) const
@@ -87,7 +114,7 @@ QString BankPainter::checkQuestion(const QString &question) const
     if (questionLines(question).isEmpty())
         return QStringLiteral("the question is too long for the two lines of its picture (%1 px of lettering, "
                               "two lines of %2 px)")
-            .arg(std::ceil(m_questionFont.width(question)))
+            .arg(std::ceil(m_questionFont.width(parsed(question))))
             .arg(QuestionWidth - 2 * QuestionMargin);
     return {};
 }
@@ -97,7 +124,7 @@ QString BankPainter::checkChoice(const QString &choice, const QString &name) con
     if (QString missing = missingText(name, m_choiceFont, choice); !missing.isEmpty())
         return missing;
     const int room = ChoicesWidth - ChoiceTextLeft - ChoiceRightMargin;
-    if (const qreal w = m_choiceFont.width(choice); w > room)
+    if (const qreal w = m_choiceFont.width(parsed(choice)); w > room)
         return QStringLiteral("%1 is too long for its row (%2 px of lettering, %3 px of room)")
             .arg(name)
             .arg(std::ceil(w))
@@ -142,19 +169,27 @@ int BankPainter::buttonPixelSize(const QString &button) const
 
 QImage BankPainter::question(const QString &question) const
 {
-    const QStringList lines = questionLines(question);
+    const QList<RubyText> lines = questionLines(question);
     QImage image = canvas(QuestionWidth, QuestionLineHeight * int(std::max<qsizetype>(1, lines.size())), Navy);
     QPainter p(&image);
     prepare(p);
     for (qsizetype k = 0; k < lines.size(); ++k) {
-        const qreal middle = QuestionLineHeight * (qreal(k) + 0.5);
-        m_questionFont.draw(p, QPointF(QuestionMargin, baselineFor(m_questionFont, middle)), lines.at(k), White);
+        const qreal baseline = baselineInBand(m_questionFont, lines.at(k), QuestionLineHeight * qreal(k),
+                                              QuestionLineHeight);
+        m_questionFont.draw(p, QPointF(QuestionMargin, baseline), lines.at(k), White);
     }
     return image;
 }
 
 QImage BankPainter::choices(const std::array<QString, 4> &choices) const
 {
+    std::array<RubyText, 4> rows;
+    bool readings = false;
+    for (int row = 0; row < ChoiceRows; ++row) {
+        rows[size_t(row)] = parsed(choices[size_t(row)]);
+        readings = readings || rows[size_t(row)].hasReadings();
+    }
+    const RubyLettering &font = readings ? m_smallChoiceFont : m_choiceFont;
     QImage image = canvas(ChoicesWidth, ChoicesHeight, Navy);
     QPainter p(&image);
     prepare(p);
@@ -165,8 +200,9 @@ QImage BankPainter::choices(const std::array<QString, 4> &choices) const
         QPainterPath number;
         m_numberFont.addToPath(number, QPointF(0, 0), QString::number(row + 1));
         p.fillPath(inkCentred(number, centre), QColor(Yellow));
-        m_choiceFont.draw(p, QPointF(ChoiceTextLeft, baselineFor(m_choiceFont, centre.y())), choices[size_t(row)],
-                          White);
+        const RubyText &text = rows[size_t(row)];
+        const qreal baseline = baselineInBand(font, text, centre.y() - RowPitch / 2.0, RowPitch);
+        font.draw(p, QPointF(ChoiceTextLeft, baseline), text, White);
     }
     return image;
 }

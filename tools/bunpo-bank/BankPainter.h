@@ -1,6 +1,8 @@
 #pragma once
 
 #include "MinchoText.h"
+#include "RubyLettering.h"
+#include "RubyText.h"
 
 #include <QImage>
 #include <QString>
@@ -10,7 +12,8 @@
 
 // Draws the data pictures of a bank from their text, to the sizes the Drill and Grade screens
 // are laid out for (BankLayout), and says beforehand whether a text can be drawn and fits.
-// The same text always gives the same pixels. Needs a QGuiApplication.
+// Questions and choices may carry readings in ruby notation (RubyText); the source reader has
+// checked that notation. The same text always gives the same pixels. Needs a QGuiApplication.
 class BankPainter
 {
 public:
@@ -23,9 +26,12 @@ public:
     QString checkTitle(const QString &title) const;
     QString checkButton(const QString &button) const;
 
-    // The question on one or two lines: 578 wide, 36 or 72 high, white on navy.
+    // The question on one or two lines: 578 wide, 36 or 72 high, white on navy. A line with
+    // readings sits lower in its band by what the readings need.
     QImage question(const QString &question) const;
     // The four numbered rows: 578 x 113, white on navy, numbers where the right-answer ring falls.
+    // When a row has readings, the rows' lettering is a little smaller and a row with readings
+    // sits lower in its band, so that readings and text stay within the row.
     QImage choices(const std::array<QString, 4> &choices) const;
     // The grade's title: 327 x 37, yellow lettering outlined in navy on the board's blue, which
     // is the picture's transparent colour.
@@ -34,14 +40,16 @@ public:
     QImage gradeButton(const QString &button, bool highlighted) const;
 
     // The question's lines as question() sets them; empty when it does not fit.
-    QStringList questionLines(const QString &question) const;
+    QList<RubyText> questionLines(const QString &question) const;
 
 private:
     QString missingText(const QString &what, const MinchoText &font, const QString &text) const;
+    QString missingText(const QString &what, const RubyLettering &font, const QString &text) const;
     int buttonPixelSize(const QString &button) const;
 
-    MinchoText m_questionFont;
-    MinchoText m_choiceFont;
+    RubyLettering m_questionFont;
+    RubyLettering m_choiceFont;
+    RubyLettering m_smallChoiceFont;
     MinchoText m_numberFont;
     MinchoText m_titleFont;
 };

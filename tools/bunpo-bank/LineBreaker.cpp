@@ -59,42 +59,46 @@ qreal breakCost(const QString &text, qsizetype i)
     return 400;
 }
 
-QString trimSpaces(QString s)
+// The part of text between from and to without the spaces at either end.
+RubyText trimmed(const RubyText &text, qsizetype from, qsizetype to)
 {
-    while (!s.isEmpty() && isIdeographicSpace(s.front()))
-        s.remove(0, 1);
-    while (!s.isEmpty() && isIdeographicSpace(s.back()))
-        s.chop(1);
-    return s;
+    const QString &plain = text.plain();
+    while (from < to && isIdeographicSpace(plain.at(from)))
+        ++from;
+    while (to > from && isIdeographicSpace(plain.at(to - 1)))
+        --to;
+    return text.mid(from, to);
 }
 
 } // namespace
 
-QStringList twoLines(const QString &text, qreal maxWidth, const Measure &width)
+QList<RubyText> twoLines(const RubyText &text, qreal maxWidth, const Measure &width)
 {
-    if (const qsizetype lf = text.indexOf(QLatin1Char('\n')); lf >= 0) {
-        const QStringList lines = {trimSpaces(text.left(lf)), trimSpaces(text.mid(lf + 1))};
-        if (lines.at(0).contains(QLatin1Char('\n')) || lines.at(1).contains(QLatin1Char('\n')))
+    const QString &plain = text.plain();
+    if (const qsizetype lf = plain.indexOf(QLatin1Char('\n')); lf >= 0) {
+        const QList<RubyText> lines = {trimmed(text, 0, lf), trimmed(text, lf + 1, plain.size())};
+        if (lines.at(1).plain().contains(QLatin1Char('\n')))
             return {};
-        for (const QString &line : lines) {
+        for (const RubyText &line : lines) {
             if (width(line) > maxWidth)
                 return {};
         }
         return lines;
     }
-    const QString whole = trimSpaces(text);
+    const RubyText whole = trimmed(text, 0, plain.size());
     if (width(whole) <= maxWidth)
         return {whole};
 
     // Of the breaks that let both lines fit, the one whose longer line plus the cost of the
     // break is least: natural places first, and no lone "す。" on the second line.
+    const QString &letters = whole.plain();
     qsizetype best = -1;
     qreal bestScore = 0;
-    for (qsizetype i = 1; i < whole.size(); ++i) {
-        if (!mayBreakBefore(whole, i))
+    for (qsizetype i = 1; i < letters.size(); ++i) {
+        if (!mayBreakBefore(letters, i) || !whole.mayCutBefore(i))
             continue;
-        const QString first = trimSpaces(whole.left(i));
-        const QString second = trimSpaces(whole.mid(i));
+        const RubyText first = trimmed(whole, 0, i);
+        const RubyText second = trimmed(whole, i, letters.size());
         if (first.isEmpty() || second.isEmpty())
             continue;
         const qreal w1 = width(first);
@@ -103,7 +107,7 @@ QStringList twoLines(const QString &text, qreal maxWidth, const Measure &width)
         const qreal w2 = width(second);
         if (w2 > maxWidth)
             continue;
-        const qreal score = std::max(w1, w2) + breakCost(whole, i);
+        const qreal score = std::max(w1, w2) + breakCost(letters, i);
         if (best < 0 || score < bestScore) {
             best = i;
             bestScore = score;
@@ -111,7 +115,7 @@ QStringList twoLines(const QString &text, qreal maxWidth, const Measure &width)
     }
     if (best < 0)
         return {};
-    return {trimSpaces(whole.left(best)), trimSpaces(whole.mid(best))};
+    return {trimmed(whole, 0, best), trimmed(whole, best, letters.size())};
 }
 
 } // namespace LineBreaker

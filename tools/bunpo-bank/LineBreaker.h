@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "RubyText.h"
+
+#include <QList>
 
 #include <functional>
 
@@ -10,12 +11,12 @@
 // the shortest longer line, a break between sentences or quotations counting as the best, one
 // at a space or comma as good, one inside a word as poor. The usual rules always hold: no
 // 。、）」 or small kana at a line's start, no （「 at its end, no break inside Latin letters
-// or digits, so the blank （　） stays whole.
+// or digits, so the blank （　） stays whole, and a word with its reading is never cut.
 namespace LineBreaker {
 
-using Measure = std::function<qreal(const QString &)>;
+using Measure = std::function<qreal(const RubyText &)>;
 
 // The lines, or an empty list when the text does not fit on two lines.
-QStringList twoLines(const QString &text, qreal maxWidth, const Measure &width);
+QList<RubyText> twoLines(const RubyText &text, qreal maxWidth, const Measure &width);
 
 } // namespace LineBreaker

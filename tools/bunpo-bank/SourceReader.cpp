@@ -2,6 +2,7 @@
 
 #include "BankLayout.h"
 #include "CsvReader.h"
+#include "RubyText.h"
 
 #include "bank/GradeCatalogue.h"
 
@@ -72,6 +73,18 @@ QString fieldCountText(qsizetype count, const QStringList &header)
     return text;
 }
 
+// The text of a field without its readings; malformed notation is reported, and the field
+// is then taken as it stands.
+QString readingsChecked(const QString &field, const QString &name, const QString &path, int line,
+                        SourceErrors &errors)
+{
+    QString why;
+    if (const std::optional<RubyText> text = RubyText::parse(field, &why))
+        return text->plain();
+    errors.append({path, line, QStringLiteral("%1: %2").arg(name, why)});
+    return field;
+}
+
 void readQuestion(const CsvReader::Row &row, const QString &path, GradeSource &grade, SourceErrors &errors)
 {
     if (row.fields.size() != QuestionHeader.size()) {
@@ -91,18 +104,20 @@ void readQuestion(const CsvReader::Row &row, const QString &path, GradeSource &g
         return;
 
     q.question = row.fields.at(0).trimmed();
-    const int breaks = int(q.question.count(QLatin1Char('\n')));
+    // The rules below hold for the text as read; its readings are the lettering's to fit.
+    const QString question = readingsChecked(q.question, QStringLiteral("the question"), path, row.line, errors);
+    const int breaks = int(question.count(QLatin1Char('\n')));
     if (breaks > 1)
         errors.append({path, row.line,
                        QStringLiteral("the question holds %1 line breaks; it has two lines at most").arg(breaks)});
-    const int blanks = int(q.question.count(blank()));
+    const int blanks = int(question.count(blank()));
     if (blanks != 1)
         errors.append({path, row.line,
                        blanks == 0 ? QStringLiteral("the question has no blank %1").arg(blank())
                                    : QStringLiteral("the question has %1 blanks %2; it needs exactly one")
                                          .arg(blanks)
                                          .arg(blank())});
-    if (const int n = characters(q.question); n > BankLayout::QuestionMaxCharacters)
+    if (const int n = characters(question); n > BankLayout::QuestionMaxCharacters)
         errors.append({path, row.line,
                        QStringLiteral("the question has %1 characters; at most %2 fit on two lines")
                            .arg(n)
@@ -111,9 +126,10 @@ void readQuestion(const CsvReader::Row &row, const QString &path, GradeSource &g
     for (int c = 0; c < 4; ++c) {
         const QString &name = QuestionHeader.at(c + 1);
         q.choices[size_t(c)] = row.fields.at(c + 1).trimmed();
-        if (q.choices[size_t(c)].contains(QLatin1Char('\n')))
+        const QString choice = readingsChecked(q.choices[size_t(c)], name, path, row.line, errors);
+        if (choice.contains(QLatin1Char('\n')))
             errors.append({path, row.line, QStringLiteral("%1 holds a line break; a choice is one row").arg(name)});
-        else if (const int n = characters(q.choices[size_t(c)]); n > BankLayout::ChoiceMaxCharacters)
+        else if (const int n = characters(choice); n > BankLayout::ChoiceMaxCharacters)
             errors.append({path, row.line,
                            QStringLiteral("%1 has %2 characters; at most %3 fit on its row")
                                .arg(name)

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // bunpo-bank build SOURCE_DIR OUT_DIR
 // bunpo-bank check DATA_DIR
+// bunpo-bank check-source SOURCE_DIR
 // bunpo-bank [COMMAND] --help | --version
 // Exit status: 0 done (or the data folder is sound), 1 bad source (or problems found), 2 usage.
 
 #include "BankBuilder.h"
 #include "BankChecker.h"
+#include "SourceCheck.h"
 #include "app/CommandLineHelp.h"
 
 #include <QCommandLineParser>
@@ -25,6 +27,7 @@ int usage(QTextStream &err, const QString &why = {})
         err << "bunpo-bank: " << why << '\n';
     err << "usage: bunpo-bank build SOURCE_DIR OUT_DIR   draw the data folders from the text banks\n"
            "       bunpo-bank check DATA_DIR             check a data folder as the program reads it\n"
+           "       bunpo-bank check-source SOURCE_DIR    check the text banks as build would, drawing nothing\n"
            "       bunpo-bank [COMMAND] --help\n";
     return UsageError;
 }
@@ -43,6 +46,10 @@ const Command build{"build",
                     "bank is named with its file and line, and then nothing is changed.",
                     {"SOURCE_DIR", "The folder of the text question banks.", "OUT_DIR",
                      "The data folder to write; made when missing."}};
+const Command checkSource{"check-source",
+                          "Checks the text banks of SOURCE_DIR as build does (rows, readings, lettering, the kanji of\n"
+                          "each grade against the installed KANJIDIC) and draws nothing.",
+                          {"SOURCE_DIR", "The folder of the text question banks."}};
 const Command check{"check",
                     "Reads the data folder DATA_DIR the way the program will and lists every problem found.",
                     {"DATA_DIR", "The data folder to check."}};
@@ -89,11 +96,12 @@ int main(int argc, char **argv)
         "Commands:\n"
         "  build SOURCE_DIR OUT_DIR   draw the data folders from the text banks\n"
         "  check DATA_DIR             check a data folder as the program reads it\n"
+        "  check-source SOURCE_DIR    check the text banks as build would, drawing nothing\n"
         "\n"
         "bunpo-bank COMMAND --help tells more of each."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("build or check"),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("build, check or check-source"),
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
     // Whatever follows the command is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
@@ -133,6 +141,13 @@ int main(int argc, char **argv)
         if (!QFileInfo(values.at(0)).isDir())
             return usage(err, QStringLiteral("%1 is not a folder").arg(values.at(0)));
         return BankChecker::run(values.at(0), out);
+    }
+    if (command == QLatin1String(checkSource.name)) {
+        if (const auto status = readCommand(checkSource, commandArguments, values, out, err))
+            return *status;
+        if (!QFileInfo(values.at(0)).isDir())
+            return usage(err, QStringLiteral("%1 is not a folder").arg(values.at(0)));
+        return SourceCheck::command(values.at(0), out, err);
     }
     return usage(err, QStringLiteral("unknown command \"%1\"").arg(command));
 }
