@@ -10,7 +10,9 @@
 
 // Draws the data pictures of a bank from their text, to the sizes the Drill and Grade screens
 // are laid out for (BankLayout), and says beforehand whether a text can be drawn and fits.
-// The same text always gives the same pixels. Needs a QGuiApplication.
+// `scale` draws a picture with that many pixels per pixel of the layout: the same lettering in
+// the same places, rendered larger. The same text always gives the same pixels. Needs a
+// QGuiApplication.
 class BankPainter
 {
 public:
@@ -24,21 +26,21 @@ public:
     QString checkButton(const QString &button) const;
 
     // The question on one or two lines: 578 wide, 36 or 72 high, white on navy.
-    QImage question(const QString &question) const;
+    QImage question(const QString &question, int scale = 1) const;
     // The four numbered rows: 578 x 113, white on navy, numbers where the right-answer ring falls.
-    QImage choices(const std::array<QString, 4> &choices) const;
+    QImage choices(const std::array<QString, 4> &choices, int scale = 1) const;
     // The grade's title: 327 x 37, yellow lettering outlined in navy on the board's blue, which
     // is the picture's transparent colour.
-    QImage title(const QString &title) const;
-    // A grade button, 163 x 51: plain (yellow on blue, white frame) or highlighted.
-    QImage gradeButton(const QString &button, bool highlighted) const;
+    QImage title(const QString &title, int scale = 1) const;
+    // A grade button, 163 x 51: plain (yellow on blue, white frame) or highlighted, in the
+    // lettering of the built-in grade buttons.
+    QImage gradeButton(const QString &button, bool highlighted, int scale = 1) const;
 
     // The question's lines as question() sets them; empty when it does not fit.
     QStringList questionLines(const QString &question) const;
 
 private:
     QString missingText(const QString &what, const MinchoText &font, const QString &text) const;
-    int buttonPixelSize(const QString &button) const;
 
     MinchoText m_questionFont;
     MinchoText m_choiceFont;
