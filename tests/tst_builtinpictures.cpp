@@ -19,6 +19,13 @@ QImage load(const QString& resource)
     return image;
 }
 
+// ":/pictures/drill/walker.gif" -> ":/pictures/drill/walker@2x.gif"
+QString twice(const QString& resource)
+{
+    const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+    return resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
+}
+
 bool opaqueAt(const QImage& image, int x, int y)
 {
     return qAlpha(image.pixel(x, y)) == 255;
@@ -35,10 +42,15 @@ private Q_SLOTS:
     void formatAndSize();
     void pixelProbes_data();
     void pixelProbes();
+    void walkerNeedleReachesRightEdge_data();
     void walkerNeedleReachesRightEdge();
+    void ringIsCentred_data();
     void ringIsCentred();
+    void gradeButtonsMatchTheBankButtons_data();
+    void gradeButtonsMatchTheBankButtons();
 };
 
+// Every picture is there at scale 1 and, as "name@2x.ext", at scale 2 with twice the pixels.
 void TestBuiltinPictures::formatAndSize_data()
 {
     QTest::addColumn<QString>("resource");
@@ -102,6 +114,8 @@ void TestBuiltinPictures::formatAndSize_data()
     for (const Row& r : rows) {
         QTest::newRow(r.path) << QStringLiteral(":/pictures/%1").arg(QLatin1String(r.path)) << QByteArray(r.format)
                               << QSize(r.w, r.h) << r.bits << r.transparent;
+        QTest::addRow("%s at 2x", r.path) << twice(QStringLiteral(":/pictures/%1").arg(QLatin1String(r.path)))
+                                          << QByteArray(r.format) << QSize(r.w, r.h) * 2 << r.bits << r.transparent;
     }
 }
 
@@ -133,6 +147,8 @@ void TestBuiltinPictures::formatAndSize()
     QCOMPARE(image.hasAlphaChannel() && !opaqueAt(image, 0, 0), transparent);
 }
 
+// The places the screens rely on, probed in the picture's own pixels at scale 1; at scale 2 the
+// same logical pixel (all four device pixels of it) must hold the same colour.
 void TestBuiltinPictures::pixelProbes_data()
 {
     QTest::addColumn<QString>("resource");
@@ -190,13 +206,26 @@ void TestBuiltinPictures::pixelProbes()
     const QImage image = load(resource);
     QVERIFY(!image.isNull());
     QCOMPARE(QString::number(image.pixel(at) & 0xFFFFFF, 16), QString::number(colour & 0xFFFFFF, 16));
+    const QImage doubled = load(twice(resource));
+    QVERIFY(!doubled.isNull());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+        QCOMPARE(QString::number(doubled.pixel(at * 2 + corner) & 0xFFFFFF, 16),
+                 QString::number(colour & 0xFFFFFF, 16));
+}
+
+void TestBuiltinPictures::walkerNeedleReachesRightEdge_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::newRow("1x") << QStringLiteral(":/pictures/drill/walker.gif");
+    QTest::newRow("2x") << QStringLiteral(":/pictures/drill/walker@2x.gif");
 }
 
 void TestBuiltinPictures::walkerNeedleReachesRightEdge()
 {
-    // The car's front is its right edge: something other than teal must touch column 179,
+    // The car's front is its right edge: something other than teal must touch the last column,
     // or the car would seem to stop short of the ticks and the balloon.
-    const QImage walker = load(QStringLiteral(":/pictures/drill/walker.gif"));
+    QFETCH(QString, resource);
+    const QImage walker = load(resource);
     QVERIFY(!walker.isNull());
     const QRgb teal = qRgb(0x04, 0xAA, 0xA4);
     bool touches = false;
@@ -205,10 +234,18 @@ void TestBuiltinPictures::walkerNeedleReachesRightEdge()
     QVERIFY(touches);
 }
 
+void TestBuiltinPictures::ringIsCentred_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::newRow("1x") << QStringLiteral(":/pictures/drill/ring.gif");
+    QTest::newRow("2x") << QStringLiteral(":/pictures/drill/ring@2x.gif");
+}
+
 void TestBuiltinPictures::ringIsCentred()
 {
     // The ring is drawn centred on a choice's number; an off-centre picture would sit askew.
-    const QImage ring = load(QStringLiteral(":/pictures/drill/ring.gif"));
+    QFETCH(QString, resource);
+    const QImage ring = load(resource);
     QVERIFY(!ring.isNull());
     int left = ring.width(), right = -1, top = ring.height(), bottom = -1;
     for (int y = 0; y < ring.height(); ++y) {
@@ -226,6 +263,34 @@ void TestBuiltinPictures::ringIsCentred()
     QCOMPARE(top, ring.height() - 1 - bottom);
     // A ring, not a disc: the middle is see-through.
     QVERIFY(!opaqueAt(ring, ring.width() / 2, ring.height() / 2));
+}
+
+// The Grade screen shows the built-in grade buttons until the pointer first moves, then the
+// plain and lit buttons of the title folder: the plain ones must look exactly alike, or the
+// ladder changes its lettering under the user's eyes. The test bank has the same button texts.
+void TestBuiltinPictures::gradeButtonsMatchTheBankButtons_data()
+{
+    QTest::addColumn<QString>("builtin");
+    QTest::addColumn<QString>("bank");
+    for (int n = 1; n <= 7; ++n) {
+        const QString builtin = QStringLiteral(":/pictures/grade/grade%1.gif").arg(n);
+        const QString bank = QStringLiteral(BUNPO_TEST_BANK "/title/r%1b.gif").arg(n);
+        QTest::addRow("grade button %d", n) << builtin << bank;
+        QTest::addRow("grade button %d at 2x", n) << twice(builtin) << twice(bank);
+    }
+}
+
+void TestBuiltinPictures::gradeButtonsMatchTheBankButtons()
+{
+    QFETCH(QString, builtin);
+    QFETCH(QString, bank);
+    if (!QFile::exists(BUNPO_TEST_BANK "/answer/g4_1.ans"))
+        QSKIP("the test bank is not built");
+    const QImage ours = load(builtin).convertToFormat(QImage::Format_RGB32);
+    const QImage theirs = load(bank).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!ours.isNull() && !theirs.isNull());
+    QCOMPARE(ours.size(), theirs.size());
+    QVERIFY(ours == theirs);
 }
 
 QTEST_MAIN(TestBuiltinPictures)

@@ -487,6 +487,24 @@ void TestBunpoBank::builtBankReadsBack()
             }
         }
     }
+    // Beside every picture lies the same picture at twice the density, which a window of twice
+    // the density shows at the same logical size.
+    const auto sameAtTwice = [&](const QString &dataPath) {
+        const QPixmap named = loader.load(dataPath, 1.0);
+        const QPixmap doubled = loader.load(dataPath, 2.0);
+        QVERIFY2(doubled.devicePixelRatio() == 2.0, qPrintable(dataPath));
+        QCOMPARE(doubled.size(), named.size() * 2);
+    };
+    for (int index = 1; index <= GradeCatalogue::Count; ++index) {
+        const Grade grade = *GradeCatalogue::lookup(index);
+        sameAtTwice(paths.titlePicture(grade.code));
+        sameAtTwice(paths.gradeButtonPicture(index, true));
+        sameAtTwice(paths.gradeButtonPicture(index, false));
+        sameAtTwice(paths.questionPicture(grade.code, 1));
+        sameAtTwice(paths.choicesPicture(grade.code, 1));
+    }
+    sameAtTwice(paths.questionPicture("g4_1", 5)); // two lines
+
     // The grade buttons look different plain and highlighted.
     QVERIFY(loader.load(paths.gradeButtonPicture(1, true)).toImage()
             != loader.load(paths.gradeButtonPicture(1, false)).toImage());
@@ -636,6 +654,20 @@ void TestBunpoBank::brokenDataFolder_data()
     QTest::newRow("grade button too low") << picture("title/r3b.gif", QSize(163, 50))
                                           << "title/r3b.gif: is 163×50; the layout needs exactly 163×51";
     QTest::newRow("highlighted button missing") << remove("title/r7.gif") << "title/r7.gif: missing";
+    QTest::newRow("twice file cut short") << cut("question/g4_2/q1@2x.gif", 40) << "question/g4_2/q1@2x.gif: cut short";
+    QTest::newRow("twice file not a picture") << write("choices/g4_1/a2@2x.gif", "no picture")
+                                              << "choices/g4_1/a2@2x.gif: is not a picture the program can load";
+    QTest::newRow("twice file too large for twice the layout")
+        << picture("choices/g3_3/a1@2x.gif", QSize(1156, 228))
+        << "choices/g3_3/a1@2x.gif: is 1156×228; the layout needs exactly 1156×226";
+    QTest::newRow("twice file two pixels short of twice its picture")
+        << picture("title/g4_1@2x.gif", QSize(654, 72)) << "title/g4_1@2x.gif: is 654×72; twice its picture g4_1.gif (327×37) is 654×74";
+    QTest::newRow("named picture copied as the twice file")
+        << Breakage([](const QString &bank) {
+               QVERIFY(QFile::remove(pathIn(bank, "title/r3b@2x.gif")));
+               QVERIFY(QFile::copy(pathIn(bank, "title/r3b.gif"), pathIn(bank, "title/R3B@2X.GIF")));
+           })
+        << "title/R3B@2X.GIF: is 163×51; the layout needs exactly 326×102";
     QTest::newRow("sound missing") << remove("sound/gokaku.wav") << "sound/gokaku.wav: missing";
     QTest::newRow("sound not a WAVE") << write("sound/x.wav", "ID3 an mp3 under a wav name")
                                       << "sound/x.wav: is not a RIFF/WAVE sound file";

@@ -1,5 +1,8 @@
 #include "support/HandMadeGif.h"
 #include "support/TestMain.h"
+#include "ui/DrillLayout.h"
+#include "ui/PictureButton.h"
+#include "ui/PictureLabel.h"
 #include "ui/RuntimeError.h"
 #include "ui/platform/DataPictureLoader.h"
 
@@ -12,6 +15,7 @@
 #include <QtEndian>
 
 #include <functional>
+#include <memory>
 
 using Kind = RuntimeError::Kind;
 
@@ -83,6 +87,12 @@ private Q_SLOTS:
     void refuses_data();
     void refuses();
     void dataPathWithOtherCase();
+    void choosesByDensity_data();
+    void choosesByDensity();
+    void brokenTwiceIsAnError_data();
+    void brokenTwiceIsAnError();
+    void twicePictureTakesTheLogicalSize();
+    void windowOnAnotherScreenTakesItsBuiltinPictures();
 
 private:
     QString write(const QString &name, const QByteArray &content);
@@ -227,6 +237,136 @@ void TestPictures::dataPathWithOtherCase()
                      qPrintable(e.subject()));
         }
     }
+}
+
+// A question picture and its twice-density file in a folder of their own, as they lie in a
+// data folder; the loader is asked for "<base>\question\g4_1\q1.gif".
+void TestPictures::choosesByDensity_data()
+{
+    QTest::addColumn<qreal>("ratio");          // the window's device pixel ratio
+    QTest::addColumn<QStringList>("present");  // files in question/g4_1
+    QTest::addColumn<QString>("expectedFile"); // the file whose picture is shown
+    QTest::addColumn<qreal>("expectedRatio");  // the picture's device pixel ratio
+
+    const QStringList both{QStringLiteral("q1.gif"), QStringLiteral("q1@2x.gif")};
+    QTest::newRow("ordinary screen") << 1.0 << both << "q1.gif" << 1.0;
+    QTest::newRow("twice the density") << 2.0 << both << "q1@2x.gif" << 2.0;
+    QTest::newRow("125 %") << 1.25 << both << "q1@2x.gif" << 2.0;
+    QTest::newRow("300 %") << 3.0 << both << "q1@2x.gif" << 2.0;
+    QTest::newRow("twice the density, no twice file") << 2.0 << QStringList{"q1.gif"} << "q1.gif" << 1.0;
+    QTest::newRow("twice file in another case") << 2.0 << QStringList{"q1.gif", "Q1@2X.GIF"} << "Q1@2X.GIF" << 2.0;
+    QTest::newRow("ordinary screen, twice file in another case")
+        << 1.0 << QStringList{"q1.gif", "Q1@2X.GIF"} << "q1.gif" << 1.0;
+}
+
+void TestPictures::choosesByDensity()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QStringList, present);
+    QFETCH(QString, expectedFile);
+    QFETCH(qreal, expectedRatio);
+
+    // Each file is told apart by its colour; the twice file has twice the pixels.
+    QTemporaryDir base;
+    QVERIFY(QDir(base.path()).mkpath(QStringLiteral("question/g4_1")));
+    for (int i = 0; i < present.size(); ++i) {
+        const int scale = present[i].contains(QLatin1String("@2x"), Qt::CaseInsensitive) ? 2 : 1;
+        QFile file(base.filePath(QStringLiteral("question/g4_1/") + present[i]));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(gif(10 * scale, 4 * scale, [i](int, int) { return i + 1; }));
+    }
+    const QPixmap picture =
+        DataPictureLoader().load(base.path() + QStringLiteral("\\question\\g4_1\\q1.gif"), ratio);
+    const int shown = present.indexOf(expectedFile);
+    QCOMPARE(picture.toImage().pixel(0, 0), (QList<QRgb>{Red, Blue}).at(shown));
+    QCOMPARE(picture.devicePixelRatio(), expectedRatio);
+    // Either way the picture takes the named one's place: 10 x 4 logical pixels.
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(10, 4));
+}
+
+// A twice-density file that is there is shown in place of the named one, so it must pass every
+// check the named one must pass: a broken one stops the program, naming it, rather than giving
+// way to the named one.
+void TestPictures::brokenTwiceIsAnError_data()
+{
+    QTest::addColumn<QByteArray>("twice");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("detail");
+
+    const QByteArray good = gif(20, 8, [](int, int) { return 1; });
+    QTest::newRow("empty") << QByteArray() << int(Kind::NotAPicture) << "empty";
+    QTest::newRow("cut short") << good.left(good.size() - 3) << int(Kind::NotAPicture) << "cut short";
+    QTest::newRow("not a picture") << QByteArray("not a picture at all") << int(Kind::NotAPicture) << "";
+    QTest::newRow("claiming 5000 x 5000") << gif(1, 1, [](int, int) { return 1; }, -1, "GIF89a", 5000, 5000).left(35)
+                                          << int(Kind::NotAPicture) << "5000×5000";
+}
+
+void TestPictures::brokenTwiceIsAnError()
+{
+    QFETCH(QByteArray, twice);
+    QFETCH(int, kind);
+    QFETCH(QString, detail);
+
+    write(QStringLiteral("a7.gif"), gif(10, 4, [](int, int) { return 1; }));
+    const QString twicePath = write(QStringLiteral("a7@2x.gif"), twice);
+    const QString named = m_dir.filePath(QStringLiteral("a7.gif"));
+    QCOMPARE(DataPictureLoader().load(named, 1.0).size(), QSize(10, 4)); // an ordinary screen never reads it
+    try {
+        DataPictureLoader().load(named, 2.0);
+        QFAIL("no error was raised");
+    } catch (const RuntimeError &e) {
+        QCOMPARE(int(e.kind()), kind);
+        QCOMPARE(e.subject(), twicePath);
+        QVERIFY2(e.detail().contains(detail), qPrintable(e.detail()));
+    }
+}
+
+// The controls lay out and centre a picture by its logical size: a twice-density picture
+// stands where the named one would, at the same size.
+void TestPictures::twicePictureTakesTheLogicalSize()
+{
+    QPixmap twice(20, 8);
+    twice.fill(Qt::red);
+    twice.setDevicePixelRatio(2);
+    QWidget window;
+    PictureLabel label(&window);
+    label.setGeometry(5, 6, 50, 50);
+    label.setPicture(twice);
+    QCOMPARE(label.geometry(), QRect(5, 6, 10, 4));
+
+    PictureButton button(&window);
+    button.resize(14, 8);
+    button.setPicture(twice);
+    QCOMPARE(button.sizeHint(), QSize(10, 4));
+    const QImage face = button.grab().toImage();
+    QCOMPARE(face.devicePixelRatio(), 1.0);
+    QCOMPARE(face.pixel(2, 2), Red);   // centred: (14 - 10) / 2, (8 - 4) / 2
+    QCOMPARE(face.pixel(11, 5), Red);
+    QVERIFY(face.pixel(1, 1) != Red);
+    QVERIFY(face.pixel(12, 6) != Red);
+}
+
+// Moved to a screen of twice the density, the Drill window shows the built-in pictures drawn
+// for it; choices set at run time are not replaced by the built-in sample.
+void TestPictures::windowOnAnotherScreenTakesItsBuiltinPictures()
+{
+    std::unique_ptr<ScreenWindow> window(DrillLayout::createWindow());
+    QPixmap question(20, 8);
+    question.fill(Qt::red);
+    window->image(QStringLiteral("Image5"))->setPicture(question); // the choices, over the built-in sample
+    QCOMPARE(window->image(QStringLiteral("Image3"))->picture().devicePixelRatio(), 1.0);
+
+    window->showBuiltinPicturesFor(2.0);
+    const QPixmap walker = window->image(QStringLiteral("Image3"))->picture();
+    QCOMPARE(walker.devicePixelRatio(), 2.0);
+    QCOMPARE(walker.deviceIndependentSize(), QSizeF(180, 84));
+    QCOMPARE(window->image(QStringLiteral("Image3"))->size(), QSize(180, 84));
+    QCOMPARE(window->button(QStringLiteral("Command1(1)"))->picture().devicePixelRatio(), 2.0);
+    QCOMPARE(window->image(QStringLiteral("Image5"))->picture().cacheKey(), question.cacheKey());
+
+    window->showBuiltinPicturesFor(1.0);
+    QCOMPARE(window->image(QStringLiteral("Image3"))->picture().devicePixelRatio(), 1.0);
+    QCOMPARE(window->image(QStringLiteral("Image3"))->picture().size(), QSize(180, 84));
 }
 
 BUNPO_TEST_MAIN(TestPictures)

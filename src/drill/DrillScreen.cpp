@@ -108,7 +108,7 @@ void DrillScreen::load()
     f.AnswerFilePath = paths.answerFile(grade->answerFile);
     f.GradeCode = grade->code;
 
-    ui.Image6->setPicture(context.pictures.load(paths.titlePicture(f.GradeCode)));
+    ui.Image6->setPicture(context.pictures.load(paths.titlePicture(f.GradeCode), ui.Image6->devicePixelRatioF()));
 
     AnswerFileReader::read(f.AnswerFilePath, state.QuestionCount, f.Answers);
     // An empty bank has no question to show; the draw would never end.
@@ -130,8 +130,11 @@ void DrillScreen::PickQuestion()
 void DrillScreen::ShowQuestion()
 {
     const DataPaths paths(context.state.BaseDir);
-    ui.Image2->setPicture(context.pictures.load(paths.questionPicture(m_fields.GradeCode, m_fields.CurrentQuestion)));
-    ui.Image5->setPicture(context.pictures.load(paths.choicesPicture(m_fields.GradeCode, m_fields.CurrentQuestion)));
+    // The window's density at this moment: a window moved to another screen gets the pictures
+    // for that screen from its next question on.
+    const qreal ratio = ui.Image2->devicePixelRatioF();
+    ui.Image2->setPicture(context.pictures.load(paths.questionPicture(m_fields.GradeCode, m_fields.CurrentQuestion), ratio));
+    ui.Image5->setPicture(context.pictures.load(paths.choicesPicture(m_fields.GradeCode, m_fields.CurrentQuestion), ratio));
 }
 
 // ---- Answer and evaluation

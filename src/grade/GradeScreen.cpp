@@ -97,6 +97,7 @@ void GradeScreen::Command2_Click()
 
 void GradeScreen::showGradeButtonPicture(int n, bool highlighted)
 {
-    const QPixmap picture = context.pictures.load(DataPaths(context.state.BaseDir).gradeButtonPicture(n, highlighted));
+    const QPixmap picture = context.pictures.load(DataPaths(context.state.BaseDir).gradeButtonPicture(n, highlighted),
+                                                  window()->devicePixelRatioF());
     window()->button(GradeLayout::gradeButtonName(n))->setPicture(picture);
 }

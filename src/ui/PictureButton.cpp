@@ -18,14 +18,16 @@ void PictureButton::setPicture(const QPixmap &picture)
 
 QSize PictureButton::sizeHint() const
 {
-    return m_picture.isNull() ? QSize(16, 16) : m_picture.size();
+    return m_picture.isNull() ? QSize(16, 16) : m_picture.deviceIndependentSize().toSize();
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setClipRect(rect());
-    QPoint at((width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2);
+    // Centred by the picture's logical size: a twice-density picture covers the same face.
+    const QSize picture = m_picture.deviceIndependentSize().toSize();
+    QPoint at((width() - picture.width()) / 2, (height() - picture.height()) / 2);
     if (isDown())
         at += QPoint(1, 1); // a pressed face sinks by a pixel
     if (!m_picture.isNull())

@@ -16,5 +16,5 @@ void PictureLabel::setPicture(const QPixmap &picture)
     m_picture = picture;
     setPixmap(picture);
     if (!picture.isNull())
-        resize(picture.size());
+        resize(picture.deviceIndependentSize().toSize()); // a twice-density picture keeps its logical size
 }

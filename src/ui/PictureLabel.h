@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// An image control: shows a picture at one screen pixel per picture pixel and takes the
-// picture's size, its position unchanged. Transparent pixels show what lies below. Pointer
+// An image control: shows a picture at one screen pixel per picture pixel (one logical pixel
+// per two for a picture of twice the density) and takes the picture's logical size, its
+// position unchanged. Transparent pixels show what lies below. Pointer
 // movement over it belongs to it: it never reaches the window behind.
 class PictureLabel : public QLabel
 {

@@ -5,6 +5,7 @@
 #include "ui/PictureLabel.h"
 #include "ui/RuntimeError.h"
 #include "ui/Twips.h"
+#include "ui/platform/PictureDensity.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 ScreenWindow::ScreenWindow(const Design &design, const LayoutTable &controls)
@@ -22,18 +24,24 @@ ScreenWindow::ScreenWindow(const Design &design, const LayoutTable &controls)
 {
     setObjectName(design.objectName);
     setWindowTitle(design.caption);
-    setWindowIcon(QIcon(builtinPicture(Builtin::Icon)));
+    // Both densities of the icon: the window manager takes the one it needs.
+    QIcon icon(builtinPicture(Builtin::Icon));
+    icon.addPixmap(builtinPicture(Builtin::Icon, 2));
+    setWindowIcon(icon);
     setFixedSize(Twips::toPixels(design.clientWidth), Twips::toPixels(design.clientHeight));
+    m_backgroundPath = design.backgroundPicture;
     if (!design.backgroundPicture.isEmpty())
-        m_backgroundPicture = builtinPicture(design.backgroundPicture);
+        m_backgroundPicture = builtinPicture(design.backgroundPicture, devicePixelRatioF());
     createControls(controls);
 }
 
-QPixmap ScreenWindow::builtinPicture(const QString &resourcePath)
+QPixmap ScreenWindow::builtinPicture(const QString &resourcePath, qreal devicePixelRatio)
 {
-    QPixmap picture(resourcePath);
+    const PictureDensity::Choice choice = PictureDensity::choose(resourcePath, devicePixelRatio);
+    QPixmap picture(choice.file);
     if (picture.isNull())
-        throw RuntimeError(RuntimeError::Kind::NotAPicture, resourcePath, QStringLiteral("built-in picture"));
+        throw RuntimeError(RuntimeError::Kind::NotAPicture, choice.file, QStringLiteral("built-in picture"));
+    picture.setDevicePixelRatio(choice.devicePixelRatio);
     return picture;
 }
 
@@ -47,7 +55,7 @@ void ScreenWindow::createControls(const LayoutTable &controls)
             auto *image = new PictureLabel(this);
             image->setGeometry(Twips::toPixels(row->left, row->top, row->width, row->height));
             if (!row->picture.isEmpty())
-                image->setPicture(builtinPicture(row->picture));
+                image->setPicture(builtinPicture(row->picture, devicePixelRatioF()));
             widget = image;
             break;
         }
@@ -55,7 +63,7 @@ void ScreenWindow::createControls(const LayoutTable &controls)
             auto *button = new PictureButton(this);
             button->setGeometry(Twips::toPixels(row->left, row->top, row->width, row->height));
             if (!row->picture.isEmpty())
-                button->setPicture(builtinPicture(row->picture));
+                button->setPicture(builtinPicture(row->picture, devicePixelRatioF()));
             widget = button;
             break;
         }
@@ -71,6 +79,8 @@ void ScreenWindow::createControls(const LayoutTable &controls)
             break;
         }
         }
+        if (row->kind != ControlKind::Label && !row->picture.isEmpty())
+            m_builtinPaths.insert(row->name, row->picture);
         widget->setObjectName(row->name);
         if (!row->tooltip.isEmpty())
             widget->setToolTip(row->tooltip);
@@ -129,6 +139,26 @@ void ScreenWindow::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, m_backgroundPicture);
 }
 
+void ScreenWindow::showBuiltinPicturesFor(qreal devicePixelRatio)
+{
+    if (!m_backgroundPath.isEmpty())
+        m_backgroundPicture = builtinPicture(m_backgroundPath, devicePixelRatio);
+    for (auto entry = m_builtinPaths.cbegin(); entry != m_builtinPaths.cend(); ++entry) {
+        // A picture that is still the built-in one has the same pixels as one of its two files.
+        const QImage builtinPixels = builtinPicture(entry.value(), 1.0).toImage();
+        const QImage twicePixels = builtinPicture(entry.value(), 2.0).toImage();
+        const auto isBuiltin = [&](const QPixmap &shown) {
+            const QImage pixels = shown.toImage();
+            return pixels == builtinPixels || pixels == twicePixels;
+        };
+        if (PictureLabel *label = image(entry.key()); label && isBuiltin(label->picture()))
+            label->setPicture(builtinPicture(entry.value(), devicePixelRatio));
+        else if (PictureButton *face = button(entry.key()); face && isBuiltin(face->picture()))
+            face->setPicture(builtinPicture(entry.value(), devicePixelRatio));
+    }
+    update();
+}
+
 void ScreenWindow::open()
 {
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -136,6 +166,8 @@ void ScreenWindow::open()
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     show();
+    if (QWindow *handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, [this] { showBuiltinPicturesFor(devicePixelRatioF()); });
     // A window manager activates a new window itself; without one (or with a strict one) the
     // keyboard focus and tooltips would wait for the first click.
     activateWindow();

@@ -41,8 +41,15 @@ public:
     // The control that holds the keyboard focus when the window opens.
     void setInitialFocus(QWidget *control);
 
-    // Loads a built-in picture compiled into the program.
-    static QPixmap builtinPicture(const QString &resourcePath);
+    // Loads a built-in picture compiled into the program: the one of twice the density beside
+    // it where devicePixelRatio is above 1 (the rule of the data pictures, PictureDensity).
+    static QPixmap builtinPicture(const QString &resourcePath, qreal devicePixelRatio = 1.0);
+
+    // Gives the background and every control that still shows its built-in picture that
+    // picture for a screen of this ratio; a picture set since (a question, a grade button
+    // from the title folder) stays, and follows at its own next change. Called when the
+    // window moves to another screen.
+    void showBuiltinPicturesFor(qreal devicePixelRatio);
 
 Q_SIGNALS:
     // The user closed the window through its close box.
@@ -61,7 +68,10 @@ private:
     void createControls(const LayoutTable &controls);
 
     QColor m_background;
+    QString m_backgroundPath;
     QPixmap m_backgroundPicture;
+    // The controls given a built-in picture when created, with its resource path.
+    QHash<QString, QString> m_builtinPaths;
     QHash<QString, QWidget *> m_controls;
     QWidget *m_initialFocus = nullptr;
 };

@@ -8,10 +8,11 @@
 class RecordingPictureLoader : public PictureLoader
 {
 public:
-    QPixmap load(const QString &path) override
+    using PictureLoader::load;
+    QPixmap load(const QString &path, qreal devicePixelRatio) override
     {
         loaded.append(path);
-        return m_real.load(path);
+        return m_real.load(path, devicePixelRatio);
     }
 
     // The paths asked for, relative to base, with forward slashes ("title/r3b.gif").

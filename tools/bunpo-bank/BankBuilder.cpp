@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <functional>
 #include <optional>
 
 namespace BankBuilder {
@@ -47,6 +48,15 @@ QByteArray answerFile(const GradeSource &grade)
     return text;
 }
 
+// The picture at `path` ("q1.gif") and, drawn at twice the size, beside it as "q1@2x.gif" for
+// screens of twice the density; the first stays what any reader of the data folders expects.
+bool writeGifs(const std::function<QImage(int scale)> &draw, const QString &path, std::optional<QRgb> transparent,
+               QString *error)
+{
+    const QString twice = path.left(path.size() - 4) + QStringLiteral("@2x.gif");
+    return writeGif(draw(1), path, transparent, error) && writeGif(draw(2), twice, transparent, error);
+}
+
 bool writeBank(const BankSource &bank, const BankPainter &painter, const QString &root, QString *error)
 {
     const QDir dir(root);
@@ -58,14 +68,14 @@ bool writeBank(const BankSource &bank, const BankPainter &painter, const QString
     for (const GradeSource &grade : bank.grades) {
         if (!writeBytes(dir.filePath(QStringLiteral("answer/%1.ans").arg(grade.code)), answerFile(grade), error))
             return false;
-        if (!writeGif(painter.title(grade.title), QStringLiteral("%1/%2.gif").arg(title, grade.code),
-                      BankLayout::BoardBlue, error))
+        if (!writeGifs([&](int scale) { return painter.title(grade.title, scale); },
+                       QStringLiteral("%1/%2.gif").arg(title, grade.code), BankLayout::BoardBlue, error))
             return false;
-        if (!writeGif(painter.gradeButton(grade.button, true), QStringLiteral("%1/r%2.gif").arg(title).arg(grade.index),
-                      std::nullopt, error))
+        if (!writeGifs([&](int scale) { return painter.gradeButton(grade.button, true, scale); },
+                       QStringLiteral("%1/r%2.gif").arg(title).arg(grade.index), std::nullopt, error))
             return false;
-        if (!writeGif(painter.gradeButton(grade.button, false),
-                      QStringLiteral("%1/r%2b.gif").arg(title).arg(grade.index), std::nullopt, error))
+        if (!writeGifs([&](int scale) { return painter.gradeButton(grade.button, false, scale); },
+                       QStringLiteral("%1/r%2b.gif").arg(title).arg(grade.index), std::nullopt, error))
             return false;
 
         const QString questions = dir.filePath(QStringLiteral("question/") + grade.code);
@@ -74,11 +84,11 @@ bool writeBank(const BankSource &bank, const BankPainter &painter, const QString
             return false;
         for (qsizetype n = 1; n <= grade.questions.size(); ++n) {
             const QuestionSource &q = grade.questions.at(n - 1);
-            if (!writeGif(painter.question(q.question), QStringLiteral("%1/q%2.gif").arg(questions).arg(n),
-                          std::nullopt, error))
+            if (!writeGifs([&](int scale) { return painter.question(q.question, scale); },
+                           QStringLiteral("%1/q%2.gif").arg(questions).arg(n), std::nullopt, error))
                 return false;
-            if (!writeGif(painter.choices(q.choices), QStringLiteral("%1/a%2.gif").arg(choices).arg(n), std::nullopt,
-                          error))
+            if (!writeGifs([&](int scale) { return painter.choices(q.choices, scale); },
+                           QStringLiteral("%1/a%2.gif").arg(choices).arg(n), std::nullopt, error))
                 return false;
         }
     }

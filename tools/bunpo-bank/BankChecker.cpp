@@ -9,8 +9,10 @@
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
 #include "ui/RuntimeError.h"
+#include "ui/platform/PictureDensity.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -49,11 +51,30 @@ public:
 private:
     void add(const QString &file, const QString &why) { m_report.problems.append(file + QStringLiteral(": ") + why); }
 
+    // The picture and, where there is one, its twice-density file beside it, found as the
+    // program finds it: whole, loadable and exactly twice the picture's size.
     void picture(const QString &dataPath, PictureCheck::SizeRule rule)
     {
         const QString file = DataFile::locate(dataPath);
-        if (const QString why = PictureCheck::problem(file, rule); !why.isEmpty())
+        QSize size;
+        if (const QString why = PictureCheck::problem(file, rule, &size); !why.isEmpty())
             add(file, why);
+        const QString twiceFile = DataFile::locate(PictureDensity::twiceName(dataPath));
+        if (!QFileInfo(twiceFile).isFile())
+            return;
+        QSize twiceSize;
+        if (const QString why = PictureCheck::problem(twiceFile, {rule.largest * 2, rule.exact}, &twiceSize);
+            !why.isEmpty())
+            add(twiceFile, why);
+        else if (size.isValid() && twiceSize != size * 2)
+            add(twiceFile, QStringLiteral("is %1×%2; twice its picture %3 (%4×%5) is %6×%7")
+                               .arg(twiceSize.width())
+                               .arg(twiceSize.height())
+                               .arg(QFileInfo(file).fileName())
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(size.width() * 2)
+                               .arg(size.height() * 2));
     }
 
     void checkGrade(const Grade &grade)

@@ -6,7 +6,8 @@
 
 // bunpo-bank check DATA_DIR: reads a data folder the way the program will, with the program's
 // own catalogue, paths, answer-file reader and picture loader, and lists every problem at
-// once, each as "<file>: what is wrong".
+// once, each as "<file>: what is wrong". A picture's twice-density file ("q1@2x.gif"), where
+// present, is held to the same rules and must be exactly twice the picture's size.
 namespace BankChecker {
 
 struct Report

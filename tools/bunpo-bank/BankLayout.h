@@ -1,9 +1,12 @@
 #pragma once
 
+#include "GradeButtonFace.h"
+
 #include <QRgb>
 
 // Where the data pictures go on the screens, in pixels, and what the builder may put in them.
-// The builder draws to these sizes and the checker holds a data folder to them.
+// The builder draws to these sizes and the checker holds a data folder to them; the pictures
+// for screens of twice the density ("q1@2x.gif") are exactly twice these sizes.
 namespace BankLayout {
 
 // The board's colours: navy panels, the bright blue field, the yellow of the lettering.
@@ -40,9 +43,9 @@ constexpr int TitleMaxHeight = 37;
 constexpr int TitleFontPixels = 22;
 
 // Grade buttons: exactly the ladder's slots with their frame lines.
-constexpr int GradeButtonWidth = 163;
-constexpr int GradeButtonHeight = 51;
-constexpr int GradeButtonFontPixels = 26;
+constexpr int GradeButtonWidth = GradeButtonFace::Width;
+constexpr int GradeButtonHeight = GradeButtonFace::Height;
+constexpr int GradeButtonFontPixels = GradeButtonFace::LargestPixels;
 
 // The bank: what the answer file and the program's tables hold.
 constexpr int MinQuestions = 2;

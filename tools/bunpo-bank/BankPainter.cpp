@@ -1,9 +1,9 @@
 #include "BankPainter.h"
 
 #include "BankLayout.h"
+#include "GradeButtonFace.h"
 #include "LineBreaker.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,9 +14,6 @@ using namespace BankLayout;
 namespace {
 
 constexpr int TitleLeft = 3;
-constexpr int ButtonLetteringWidth = 143;
-constexpr int ButtonLetteringHeight = 32;
-constexpr int ButtonSmallestPixels = 14;
 
 QString codePoints(const QString &characters)
 {
@@ -60,17 +57,27 @@ RubyText parsed(const QString &notation)
     return RubyText::parse(notation, &error).value_or(RubyText::plainOnly(notation));
 }
 
-QImage canvas(int width, int height, QRgb background)
+// A picture `scale` times width x height; prepare() lets its painter draw in the layout's pixels.
+QImage canvas(int width, int height, QRgb background, int scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
     image.fill(background);
     return image;
 }
 
-void prepare(QPainter &p)
+void prepare(QPainter &p, int scale)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+    // The lettering and its places are set in the layout's pixels and rendered at the scale.
+    if (scale != 1)
+        p.scale(scale, scale);
+}
+
+// The grade button's text in the Mincho faces of MinchoText, bold.
+GradeButtonFace::Outline buttonOutline(const QString &button)
+{
+    return [button](QPainterPath &path, int px) { MinchoText(px, true).addToPath(path, QPointF(0, 0), button); };
 }
 
 // Moves path by whole pixels so that the middle of its ink lies on centre.
@@ -149,30 +156,17 @@ QString BankPainter::checkButton(const QString &button) const
     if (QString missing = missingText(QStringLiteral("the button"), MinchoText(GradeButtonFontPixels, true), button);
         !missing.isEmpty())
         return missing;
-    if (buttonPixelSize(button) < ButtonSmallestPixels)
+    if (GradeButtonFace::pixelSize(buttonOutline(button)) < GradeButtonFace::SmallestPixels)
         return QStringLiteral("the button text is too long for the %1 px wide grade button").arg(GradeButtonWidth);
     return {};
 }
 
-int BankPainter::buttonPixelSize(const QString &button) const
-{
-    // The largest size up to the usual one whose ink fits the button's face.
-    for (int px = GradeButtonFontPixels; px >= ButtonSmallestPixels; --px) {
-        QPainterPath path;
-        MinchoText(px, true).addToPath(path, QPointF(0, 0), button);
-        const QRectF ink = path.boundingRect();
-        if (ink.width() <= ButtonLetteringWidth && ink.height() <= ButtonLetteringHeight)
-            return px;
-    }
-    return ButtonSmallestPixels - 1;
-}
-
-QImage BankPainter::question(const QString &question) const
+QImage BankPainter::question(const QString &question, int scale) const
 {
     const QList<RubyText> lines = questionLines(question);
-    QImage image = canvas(QuestionWidth, QuestionLineHeight * int(std::max<qsizetype>(1, lines.size())), Navy);
+    QImage image = canvas(QuestionWidth, QuestionLineHeight * int(std::max<qsizetype>(1, lines.size())), Navy, scale);
     QPainter p(&image);
-    prepare(p);
+    prepare(p, scale);
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const qreal baseline = baselineInBand(m_questionFont, lines.at(k), QuestionLineHeight * qreal(k),
                                               QuestionLineHeight);
@@ -181,7 +175,7 @@ QImage BankPainter::question(const QString &question) const
     return image;
 }
 
-QImage BankPainter::choices(const std::array<QString, 4> &choices) const
+QImage BankPainter::choices(const std::array<QString, 4> &choices, int scale) const
 {
     std::array<RubyText, 4> rows;
     bool readings = false;
@@ -190,9 +184,9 @@ QImage BankPainter::choices(const std::array<QString, 4> &choices) const
         readings = readings || rows[size_t(row)].hasReadings();
     }
     const RubyLettering &font = readings ? m_smallChoiceFont : m_choiceFont;
-    QImage image = canvas(ChoicesWidth, ChoicesHeight, Navy);
+    QImage image = canvas(ChoicesWidth, ChoicesHeight, Navy, scale);
     QPainter p(&image);
-    prepare(p);
+    prepare(p, scale);
     for (int row = 0; row < ChoiceRows; ++row) {
         // The middle of pixel row 15 (43, 71, 99) and between columns 13 and 14: where the
         // ring's centre falls, to within two pixels.
@@ -207,11 +201,11 @@ QImage BankPainter::choices(const std::array<QString, 4> &choices) const
     return image;
 }
 
-QImage BankPainter::title(const QString &title) const
+QImage BankPainter::title(const QString &title, int scale) const
 {
-    QImage image = canvas(TitleMaxWidth, TitleMaxHeight, BoardBlue);
+    QImage image = canvas(TitleMaxWidth, TitleMaxHeight, BoardBlue, scale);
     QPainter p(&image);
-    prepare(p);
+    prepare(p, scale);
     QPainterPath path;
     m_titleFont.addToPath(path, QPointF(TitleLeft, baselineFor(m_titleFont, TitleMaxHeight / 2.0)), title);
     p.strokePath(path, QPen(QColor(Navy), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -219,34 +213,7 @@ QImage BankPainter::title(const QString &title) const
     return image;
 }
 
-QImage BankPainter::gradeButton(const QString &button, bool highlighted) const
+QImage BankPainter::gradeButton(const QString &button, bool highlighted, int scale) const
 {
-    QImage image = canvas(GradeButtonWidth, GradeButtonHeight, BoardBlue);
-    QPainter p(&image);
-    const QRectF face(0, 0, GradeButtonWidth, GradeButtonHeight);
-    if (highlighted) {
-        // Lit: a warm cream face inside a red frame, the lettering in red.
-        QLinearGradient glow(0, 0, 0, GradeButtonHeight);
-        glow.setColorAt(0.0, QColor(0xff, 0xff, 0xf0));
-        glow.setColorAt(1.0, QColor(0xfc, 0xe8, 0x80));
-        p.fillRect(QRect(0, 0, GradeButtonWidth, GradeButtonHeight), QColor(Qt::white));
-        p.fillRect(QRect(1, 1, GradeButtonWidth - 2, GradeButtonHeight - 2), QColor(0xfc, 0x02, 0x04));
-        p.fillRect(QRect(3, 3, GradeButtonWidth - 6, GradeButtonHeight - 6), glow);
-    } else {
-        p.fillRect(QRect(0, 0, GradeButtonWidth, GradeButtonHeight), QColor(Qt::white));
-        p.fillRect(QRect(1, 1, GradeButtonWidth - 2, GradeButtonHeight - 2), QColor(BoardBlue));
-    }
-    prepare(p);
-    QPainterPath path;
-    MinchoText(buttonPixelSize(button), true).addToPath(path, QPointF(0, 0), button);
-    path = inkCentred(path, face.center());
-    if (highlighted) {
-        // A hairline of the same red thickens the strokes against the light face.
-        const QColor red(0xd0, 0x00, 0x10);
-        p.strokePath(path, QPen(red, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.fillPath(path, red);
-    } else {
-        p.fillPath(path, QColor(Yellow));
-    }
-    return image;
+    return GradeButtonFace::draw(buttonOutline(button), highlighted, scale);
 }

@@ -13,7 +13,9 @@
 // Draws the data pictures of a bank from their text, to the sizes the Drill and Grade screens
 // are laid out for (BankLayout), and says beforehand whether a text can be drawn and fits.
 // Questions and choices may carry readings in ruby notation (RubyText); the source reader has
-// checked that notation. The same text always gives the same pixels. Needs a QGuiApplication.
+// checked that notation. `scale` draws a picture with that many pixels per pixel of the layout:
+// the same lettering in the same places, rendered larger. The same text always gives the same
+// pixels. Needs a QGuiApplication.
 class BankPainter
 {
 public:
@@ -28,16 +30,17 @@ public:
 
     // The question on one or two lines: 578 wide, 36 or 72 high, white on navy. A line with
     // readings sits lower in its band by what the readings need.
-    QImage question(const QString &question) const;
+    QImage question(const QString &question, int scale = 1) const;
     // The four numbered rows: 578 x 113, white on navy, numbers where the right-answer ring falls.
     // When a row has readings, the rows' lettering is a little smaller and a row with readings
     // sits lower in its band, so that readings and text stay within the row.
-    QImage choices(const std::array<QString, 4> &choices) const;
+    QImage choices(const std::array<QString, 4> &choices, int scale = 1) const;
     // The grade's title: 327 x 37, yellow lettering outlined in navy on the board's blue, which
     // is the picture's transparent colour.
-    QImage title(const QString &title) const;
-    // A grade button, 163 x 51: plain (yellow on blue, white frame) or highlighted.
-    QImage gradeButton(const QString &button, bool highlighted) const;
+    QImage title(const QString &title, int scale = 1) const;
+    // A grade button, 163 x 51: plain (yellow on blue, white frame) or highlighted, in the
+    // lettering of the built-in grade buttons.
+    QImage gradeButton(const QString &button, bool highlighted, int scale = 1) const;
 
     // The question's lines as question() sets them; empty when it does not fit.
     QList<RubyText> questionLines(const QString &question) const;
@@ -45,7 +48,6 @@ public:
 private:
     QString missingText(const QString &what, const MinchoText &font, const QString &text) const;
     QString missingText(const QString &what, const RubyLettering &font, const QString &text) const;
-    int buttonPixelSize(const QString &button) const;
 
     RubyLettering m_questionFont;
     RubyLettering m_choiceFont;

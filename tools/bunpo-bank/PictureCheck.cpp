@@ -26,7 +26,7 @@ QString missingGifTrailer(const QString &file)
 
 } // namespace
 
-QString problem(const QString &file, SizeRule rule)
+QString problem(const QString &file, SizeRule rule, QSize *decodedSize)
 {
     if (!QFileInfo(file).isFile())
         return QStringLiteral("missing");
@@ -40,6 +40,8 @@ QString problem(const QString &file, SizeRule rule)
                                     : QStringLiteral("is not a picture the program can load (%1)").arg(e.detail());
     }
     const QSize size = image.size();
+    if (decodedSize)
+        *decodedSize = size;
     const QString shown = QStringLiteral("%1×%2").arg(size.width()).arg(size.height());
     const QString wanted = QStringLiteral("%1×%2").arg(rule.largest.width()).arg(rule.largest.height());
     if (rule.exact && size != rule.largest)

@@ -14,7 +14,8 @@ struct SizeRule
     bool exact = false; // the size must be exactly `largest`
 };
 
-// What is wrong with the picture at file (a path of this system), or an empty string.
-QString problem(const QString &file, SizeRule rule);
+// What is wrong with the picture at file (a path of this system), or an empty string. Where
+// the picture could be decoded, its size goes to `size` if given.
+QString problem(const QString &file, SizeRule rule, QSize *size = nullptr);
 
 } // namespace PictureCheck

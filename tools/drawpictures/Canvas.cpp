@@ -4,16 +4,34 @@
 
 namespace Canvas {
 
-QImage filled(QSize size, const QColor& fill)
+QImage filled(QSize size, const QColor& fill, int scale)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
 
-QImage clear(QSize size)
+QImage clear(QSize size, int scale)
 {
-    return filled(size, Qt::transparent);
+    return filled(size, Qt::transparent, scale);
+}
+
+void scaleTo(QPainter& painter, int scale)
+{
+    if (scale != 1)
+        painter.scale(scale, scale);
+}
+
+void drawUnscaled(QPainter& painter, QPoint at, const QImage& image)
+{
+    if (painter.transform().isIdentity()) {
+        painter.drawImage(at, image);
+        return;
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(at, image);
+    painter.restore();
 }
 
 void frame(QPainter& p, const QRect& r, const QColor& c)

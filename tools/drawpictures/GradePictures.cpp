@@ -2,6 +2,8 @@
 
 #include "ButtonFace.h"
 #include "Canvas.h"
+#include "FontPicker.h"
+#include "GradeButtonFace.h"
 #include "Lettering.h"
 #include "Palette.h"
 
@@ -14,8 +16,6 @@ namespace {
 
 using Format = PictureRecipe::Format;
 
-const QColor yellow(0xFC, 0xFE, 0x04);
-
 // A filled arrowhead 20 px wide, symmetric about the shaft (x 247..248), tip at `tipY`.
 void arrowHead(QPainter& p, int tipY, int direction)
 {
@@ -27,12 +27,13 @@ void arrowHead(QPainter& p, int tipY, int direction)
     }
 }
 
-QImage ladder()
+QImage ladder(int scale)
 {
-    QImage image(283, 440, QImage::Format_RGB32);
+    QImage image(QSize(283, 440) * scale, QImage::Format_RGB32);
     image.fill(Palette::darkBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
+    Canvas::scaleTo(p, scale);
     const QRect column(QPoint(60, 24), QPoint(222, 374));
     p.fillRect(column, Palette::fieldBlue);
     Canvas::frame(p, column, Qt::white);
@@ -44,33 +45,28 @@ QImage ladder()
     arrowHead(p, 74, +1);
     arrowHead(p, 329, -1);
 
-    const QImage hard = Lettering::fitted(QStringLiteral("難"), Qt::white, 28, 26);
-    const QImage easy = Lettering::fitted(QStringLiteral("易"), Qt::white, 28, 26);
-    Lettering::drawCentred(p, QRect(QPoint(236, 35), QPoint(263, 60)), hard);
-    Lettering::drawCentred(p, QRect(QPoint(236, 338), QPoint(263, 363)), easy);
+    const QImage hard = Lettering::fitted(QStringLiteral("難"), Qt::white, 28, 26, scale);
+    const QImage easy = Lettering::fitted(QStringLiteral("易"), Qt::white, 28, 26, scale);
+    Lettering::drawCentred(p, QRect(QPoint(236, 35), QPoint(263, 60)), hard, scale);
+    Lettering::drawCentred(p, QRect(QPoint(236, 338), QPoint(263, 363)), easy, scale);
     return image;
 }
 
-QImage gradeButton(const QString& text)
+// The same face and lettering as the plain buttons bunpo-bank draws into title/, which take
+// this one's place at the first pointer movement.
+QImage gradeButton(const QString& text, int scale)
 {
-    QImage image(163, 51, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Palette::fieldBlue);
-    QPainter p(&image);
-    Canvas::frame(p, image.rect(), Qt::white);
-    Lettering::Style style;
-    style.fill = yellow;
-    const QImage letters = Lettering::fitted(text, style, 130, 30, 4);
-    Lettering::drawCentred(p, image.rect(), letters);
-    p.end();
-    return image.convertToFormat(QImage::Format_RGB32);
+    Lettering::requireGlyphs(FontPicker::mincho(GradeButtonFace::LargestPixels), text);
+    return GradeButtonFace::draw(GradeButtonFace::minchoOutline(text), false, scale);
 }
 
-QImage mark()
+QImage mark(int scale)
 {
-    QImage image(58, 37, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(58, 37) * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Palette::darkBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    Canvas::scaleTo(p, scale);
     QPainterPath arrow;
     arrow.moveTo(4, 12);
     arrow.lineTo(30, 12);
@@ -90,7 +86,7 @@ QImage mark()
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-PictureRecipe gif(const QString& path, QSize size, std::function<QImage()> draw)
+PictureRecipe gif(const QString& path, QSize size, std::function<QImage(int)> draw)
 {
     return PictureRecipe{path, Format::Gif, size, {}, std::move(draw)};
 }
@@ -107,12 +103,12 @@ QList<PictureRecipe> gradePictures()
     for (int i = 0; i < names.size(); ++i) {
         const QString name = names[i];
         list << gif(QStringLiteral("grade/grade%1.gif").arg(i + 1), QSize(163, 51),
-                    [name] { return gradeButton(name); });
+                    [name](int scale) { return gradeButton(name, scale); });
     }
     list << PictureRecipe{QStringLiteral("grade/mark.bmp"), Format::Bmp8, QSize(58, 37), {}, mark};
     list << gif(QStringLiteral("grade/cancel.gif"), QSize(88, 28),
-                [] { return redButtonFace(QSize(88, 28), QStringLiteral("取消"), 19); });
+                [](int scale) { return redButtonFace(QSize(88, 28), QStringLiteral("取消"), 19, scale); });
     list << gif(QStringLiteral("grade/decide.gif"), QSize(88, 28),
-                [] { return redButtonFace(QSize(88, 28), QStringLiteral("決定"), 19); });
+                [](int scale) { return redButtonFace(QSize(88, 28), QStringLiteral("決定"), 19, scale); });
     return list;
 }

@@ -1,5 +1,6 @@
 #include "Lettering.h"
 
+#include "Canvas.h"
 #include "FontPicker.h"
 
 #include <QFontMetrics>
@@ -34,15 +35,17 @@ namespace {
 
 // The lettering on a generous transparent canvas whose size depends only on the font and
 // the text's advance, with the baseline at a fixed height.
-QImage render(const QString& text, const QFont& font, const Style& style)
+QImage render(const QString& text, const QFont& font, const Style& style, int scale)
 {
     requireGlyphs(font, text);
     const QFontMetrics metrics(font);
     const int margin = font.pixelSize() + 4 + int(std::ceil(style.embolden + 2 * style.outlineWidth));
     const QSize canvas(metrics.horizontalAdvance(text) + 2 * margin, metrics.height() + 2 * margin);
-    QImage image(canvas, QImage::Format_ARGB32_Premultiplied);
+    QImage image(canvas * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    if (scale != 1)
+        p.scale(scale, scale); // glyphs and pen widths are rendered at the larger size
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     const QPoint origin(margin, margin + metrics.ascent());
@@ -93,14 +96,15 @@ QImage cropped(const QImage& image, const QRect& bounds)
 
 } // namespace
 
-QImage ink(const QString& text, const QFont& font, const Style& style)
+QImage ink(const QString& text, const QFont& font, const Style& style, int scale)
 {
-    const QImage image = render(text, font, style);
+    const QImage image = render(text, font, style, scale);
     return cropped(image, inkBounds(image));
 }
 
-QImage tight(const QString& text, const QFont& font, const Style& style, int gap)
+QImage tight(const QString& text, const QFont& font, const Style& style, int gap, int scale)
 {
+    gap *= scale;
     // Each character rendered alone keeps the common baseline (same canvas height); only its
     // horizontal ink extent decides where the next one starts.
     QList<QImage> parts;
@@ -108,7 +112,7 @@ QImage tight(const QString& text, const QFont& font, const Style& style, int gap
     int width = 0;
     int height = 0;
     for (const QChar c : text) {
-        parts << render(QString(c), font, style);
+        parts << render(QString(c), font, style, scale);
         bounds << inkBounds(parts.last());
         height = std::max(height, int(parts.last().height()));
         if (!bounds.last().isEmpty())
@@ -129,11 +133,11 @@ QImage tight(const QString& text, const QFont& font, const Style& style, int gap
     return cropped(row, inkBounds(row));
 }
 
-QImage fitted(const QString& text, const QColor& colour, int maxWidth, int maxHeight)
+QImage fitted(const QString& text, const QColor& colour, int maxWidth, int maxHeight, int scale)
 {
     Style style;
     style.fill = colour;
-    return fitted(text, style, maxWidth, maxHeight);
+    return fitted(text, style, maxWidth, maxHeight, -1, scale);
 }
 
 int fittingSize(const QString& text, const Style& style, int maxWidth, int maxHeight, int gap)
@@ -149,25 +153,26 @@ int fittingSize(const QString& text, const Style& style, int maxWidth, int maxHe
     return best;
 }
 
-QImage fitted(const QString& text, const Style& style, int maxWidth, int maxHeight, int gap)
+QImage fitted(const QString& text, const Style& style, int maxWidth, int maxHeight, int gap, int scale)
 {
     const QFont font = FontPicker::mincho(fittingSize(text, style, maxWidth, maxHeight, gap));
-    return gap < 0 ? ink(text, font, style) : tight(text, font, style, gap);
+    return gap < 0 ? ink(text, font, style, scale) : tight(text, font, style, gap, scale);
 }
 
-QPoint centredOrigin(const QRect& box, const QImage& inkImage)
+QPoint centredOrigin(const QRect& box, const QImage& inkImage, int scale)
 {
-    return QPoint(box.x() + (box.width() - inkImage.width()) / 2, box.y() + (box.height() - inkImage.height()) / 2);
+    return QPoint(box.x() * scale + (box.width() * scale - inkImage.width()) / 2,
+                  box.y() * scale + (box.height() * scale - inkImage.height()) / 2);
 }
 
-void drawCentred(QPainter& painter, const QRect& box, const QImage& inkImage)
+void drawCentred(QPainter& painter, const QRect& box, const QImage& inkImage, int scale)
 {
-    painter.drawImage(centredOrigin(box, inkImage), inkImage);
+    drawAt(painter, centredOrigin(box, inkImage, scale), inkImage);
 }
 
 void drawAt(QPainter& painter, QPoint topLeft, const QImage& inkImage)
 {
-    painter.drawImage(topLeft, inkImage);
+    Canvas::drawUnscaled(painter, topLeft, inkImage);
 }
 
 } // namespace Lettering

@@ -18,8 +18,11 @@ namespace {
 
 // A ring computed from the distance of each sample to the picture's centre, so its pixels
 // are mirror-symmetric both ways and it sits exactly in the middle.
-QImage analyticRing(QSize size, double radius, double thickness, const QColor& colour)
+QImage analyticRing(QSize size, double radius, double thickness, const QColor& colour, int scale)
 {
+    size *= scale;
+    radius *= scale;
+    thickness *= scale;
     QImage image = Canvas::clear(size);
     const double cx = size.width() / 2.0, cy = size.height() / 2.0;
     constexpr int samples = 4;
@@ -132,19 +135,20 @@ void drawDroplet(QPainter& p, QPointF tip, double angleDeg, double length, const
 
 } // namespace
 
-QImage correct()
+QImage correct(int scale)
 {
     // The marks stand on the navy panels: edges soften towards navy.
-    return keyTransparent(analyticRing(QSize(199, 195), 84, 24, Palette::markRed), Palette::greyKey,
+    return keyTransparent(analyticRing(QSize(199, 195), 84, 24, Palette::markRed, scale), Palette::greyKey,
                           Palette::navy, 80);
 }
 
-QImage wrong()
+QImage wrong(int scale)
 {
     const QSize size(211, 207);
-    QImage image = Canvas::clear(size);
+    QImage image = Canvas::clear(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    Canvas::scaleTo(p, scale);
     p.setPen(QPen(Palette::markRed, 28, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(22, 20), QPointF(size.width() - 22, size.height() - 20));
     p.drawLine(QPointF(size.width() - 22, 20), QPointF(22, size.height() - 20));
@@ -152,18 +156,19 @@ QImage wrong()
     return keyTransparent(image, Palette::greyKey, Palette::navy, 80);
 }
 
-QImage ring()
+QImage ring(int scale)
 {
-    return keyTransparent(analyticRing(QSize(40, 40), 17.5, 2.6, Palette::markRed), Palette::blackKey,
+    return keyTransparent(analyticRing(QSize(40, 40), 17.5, 2.6, Palette::markRed, scale), Palette::blackKey,
                           Palette::navy, 64);
 }
 
-QImage bonus()
+QImage bonus(int scale)
 {
     const QSize size(282, 100);
-    QImage image = Canvas::clear(size);
+    QImage image = Canvas::clear(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    Canvas::scaleTo(p, scale);
 
     // Pill-shaped bar with a glossy top.
     const QRectF bar(36, 14, 244, 72);
@@ -186,20 +191,21 @@ QImage bonus()
     style.embolden = 0.8;
     style.outline = QColor(0x90, 0x00, 0x08);
     style.outlineWidth = 1.0;
-    const QImage top = Lettering::fitted(QStringLiteral("ボーナス"), style, 176, 32, 3);
-    const QImage bottom = Lettering::fitted(QStringLiteral("1000点"), style, 150, 30, 2);
-    Lettering::drawCentred(p, QRect(84, 15, 186, 36), top);
-    Lettering::drawCentred(p, QRect(84, 50, 186, 34), bottom);
+    const QImage top = Lettering::fitted(QStringLiteral("ボーナス"), style, 176, 32, 3, scale);
+    const QImage bottom = Lettering::fitted(QStringLiteral("1000点"), style, 150, 30, 2, scale);
+    Lettering::drawCentred(p, QRect(84, 15, 186, 36), top, scale);
+    Lettering::drawCentred(p, QRect(84, 50, 186, 34), bottom, scale);
     p.end();
     return keyTransparent(image, Palette::whiteKey);
 }
 
-QImage pass()
+QImage pass(int scale)
 {
     const QSize size(342, 113);
-    QImage image = Canvas::clear(size);
+    QImage image = Canvas::clear(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    Canvas::scaleTo(p, scale);
 
     // Droplets fanning out on both sides, like a burst of confetti.
     const QColor colours[] = {QColor(0xFF, 0x98, 0x20), QColor(0xFF, 0x7C, 0xB0), QColor(0x50, 0xD4, 0xA0)};
@@ -224,8 +230,8 @@ QImage pass()
     style.embolden = 2.2;
     style.outline = QColor(0xFF, 0xFF, 0xF6);
     style.outlineWidth = 0;
-    const QImage letters = Lettering::fitted(QStringLiteral("合格"), style, 150, 74);
-    Lettering::drawCentred(p, oval.toAlignedRect(), letters);
+    const QImage letters = Lettering::fitted(QStringLiteral("合格"), style, 150, 74, -1, scale);
+    Lettering::drawCentred(p, oval.toAlignedRect(), letters, scale);
     p.end();
     return keyTransparent(image, Palette::whiteKey);
 }

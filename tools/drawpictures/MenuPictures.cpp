@@ -273,26 +273,27 @@ void addGrain(QImage& image, double amount, std::uint64_t seed)
     }
 }
 
-QImage background()
+QImage background(int scale)
 {
     // Painted at twice the size and reduced, for smooth strokes.
-    const QSize size(750, 523);
+    const QSize size = QSize(750, 523) * scale;
     QImage big(size * 2, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::black);
     {
         QPainter p(&big);
-        drawMountainScene(p, big.size(), 2.0);
+        drawMountainScene(p, big.size(), 2.0 * scale);
     }
     QImage scene = big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
     addGrain(scene, 2.5, 523750);
     return scene;
 }
 
-QImage title()
+QImage title(int scale)
 {
     const QSize size(660, 58);
-    QImage image = Canvas::clear(size);
+    QImage image = Canvas::clear(size, scale);
     QPainter p(&image);
+    Canvas::scaleTo(p, scale);
     const QString text = QStringLiteral("文法ドリル");
 
     // Heavy yellow lettering ringed in a warm brown, with a blossom in each gap.
@@ -307,50 +308,49 @@ QImage title()
     const int gap = 36;
     const int pixelSize = Lettering::fittingSize(text, face, 440, 54, gap);
     const QFont font = FontPicker::mincho(pixelSize);
-    const QImage row = Lettering::tight(text, font, face, gap);
-    const QImage dark = Lettering::tight(text, font, shadow, gap);
-    const QPoint at = Lettering::centredOrigin(image.rect(), row);
+    const QImage row = Lettering::tight(text, font, face, gap, scale);
+    const QImage dark = Lettering::tight(text, font, shadow, gap, scale);
+    const QPoint at = Lettering::centredOrigin(QRect(QPoint(0, 0), size), row, scale);
     p.setOpacity(0.55);
-    p.drawImage(at + QPoint(2, 2), dark);
+    Lettering::drawAt(p, at + QPoint(2, 2) * scale, dark);
     p.setOpacity(1.0);
-    p.drawImage(at, row);
+    Lettering::drawAt(p, at, row);
 
+    // The blossoms sit in the gaps, placed from the ink's device pixels.
     const double cy = size.height() / 2.0;
     double x = at.x();
     for (int i = 0; i + 1 < text.size(); ++i) {
-        x += Lettering::ink(QString(text[i]), font, face).width();
-        drawBlossom(p, QPointF(x + gap / 2.0, cy + (i % 2 ? -13 : 13)), 10.5, 17.0 * i);
-        x += gap;
+        x += Lettering::ink(QString(text[i]), font, face, scale).width();
+        drawBlossom(p, QPointF(x / scale + gap / 2.0, cy + (i % 2 ? -13 : 13)), 10.5, 17.0 * i);
+        x += gap * scale;
     }
-    drawBlossom(p, QPointF(at.x() - 46, cy), 24, 8);
-    drawBlossom(p, QPointF(at.x() + row.width() + 46, cy), 24, 30);
+    drawBlossom(p, QPointF(double(at.x()) / scale - 46, cy), 24, 8);
+    drawBlossom(p, QPointF(double(at.x() + row.width()) / scale + 46, cy), 24, 30);
     p.end();
     return keyTransparent(image, Palette::blackKey, upperSky, 64);
 }
 
-QImage gradeRange()
+QImage gradeRange(int scale)
 {
     const QSize size(167, 60);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = Canvas::clear(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(titleYellow);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(1, 1, size.width() - 3, size.height() - 3));
+    Canvas::scaleTo(p, scale);
+    Canvas::frame(p, QRect(QPoint(1, 1), QPoint(size.width() - 2, size.height() - 2)), titleYellow);
     Lettering::Style style;
     style.fill = titleYellow;
     style.embolden = 0.6;
-    const QImage letters = Lettering::fitted(QStringLiteral("３・４級"), style, 140, 38, 7);
-    Lettering::drawCentred(p, image.rect(), letters);
+    const QImage letters = Lettering::fitted(QStringLiteral("３・４級"), style, 140, 38, 7, scale);
+    Lettering::drawCentred(p, QRect(QPoint(0, 0), size), letters, scale);
     p.end();
     return keyTransparent(image, Palette::blackKey, upperSky, 64);
 }
 
-QImage explanation()
+QImage explanation(int scale)
 {
     const QSize size(523, 468);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(QColor(0x33, 0x33, 0x99));
     const QStringList lines = {
         QStringLiteral("「文法ドリル」は、日本に住む外国人のための日本語能力"),
@@ -373,6 +373,7 @@ QImage explanation()
     QFont font = FontPicker::mincho(16);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+    Canvas::scaleTo(p, scale);
     p.setFont(font);
     p.setPen(Qt::white);
     const QFontMetrics metrics(font);
@@ -389,16 +390,16 @@ QImage explanation()
     return image;
 }
 
-QImage icon()
+QImage icon(int scale)
 {
     // Reduced from the large motif so the tiny icon keeps a clean silhouette.
-    return iconMotif().scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    return iconMotif().scaled(QSize(32, 32) * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
 }
 
 PictureRecipe button(const QString& path, const QString& text)
 {
     return PictureRecipe{path, Format::Gif, QSize(125, 40), {},
-                       [text] { return redButtonFace(QSize(125, 40), text, 26); }};
+                       [text](int scale) { return redButtonFace(QSize(125, 40), text, 26, scale); }};
 }
 
 } // namespace

@@ -37,16 +37,17 @@ bool writeWithQt(const QImage& image, const QString& path, const QByteArray& for
 
 } // namespace
 
-bool savePicture(const PictureRecipe& recipe, const QImage& image, const QString& outDir, QString* error)
+bool savePicture(const PictureRecipe& recipe, int scale, const QImage& image, const QString& outDir, QString* error)
 {
-    const QString path = QDir(outDir).filePath(recipe.path);
-    if (image.size() != recipe.size) {
+    const QString path = QDir(outDir).filePath(recipe.pathAt(scale));
+    const QSize size = recipe.size * scale;
+    if (image.size() != size) {
         *error = QStringLiteral("%1: drawn %2x%3 px, expected %4x%5 px")
                      .arg(path)
                      .arg(image.width())
                      .arg(image.height())
-                     .arg(recipe.size.width())
-                     .arg(recipe.size.height());
+                     .arg(size.width())
+                     .arg(size.height());
         return false;
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {

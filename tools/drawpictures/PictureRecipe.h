@@ -9,14 +9,25 @@
 #include <functional>
 #include <optional>
 
-// One built-in picture: where it goes, how it is stored and how it is drawn.
+// One built-in picture: where it goes, how it is stored and how it is drawn. Every picture is
+// drawn at scale 1 for ordinary screens and at scale 2 (twice as many pixels each way, stored
+// as "name@2x.ext" beside it) for screens of twice the density.
 struct PictureRecipe
 {
     enum class Format { Gif, Bmp8, Bmp24, Jpeg, Png };
 
     QString path;                        // relative to the output folder, e.g. "drill/walker.gif"
     Format format;
-    QSize size;                          // the drawing must have exactly this size
+    QSize size;                          // at scale 1; the drawing must have exactly `scale` times this size
     std::optional<QRgb> transparent;     // GIF only: the colour that becomes transparent
-    std::function<QImage()> draw;
+    std::function<QImage(int scale)> draw;
+
+    // Where the picture drawn at `scale` goes: "drill/walker.gif", "drill/walker@2x.gif".
+    QString pathAt(int scale) const
+    {
+        if (scale == 1)
+            return path;
+        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+        return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
+    }
 };

@@ -103,11 +103,12 @@ void drawBalloon(QPainter& p)
 
 } // namespace
 
-QImage board()
+QImage board(int scale)
 {
-    QImage image = Canvas::filled(QSize(640, 460), Palette::fieldBlue);
+    QImage image = Canvas::filled(QSize(640, 460), Palette::fieldBlue, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
+    Canvas::scaleTo(p, scale);
 
     const QRect question(QPoint(19, 51), QPoint(620, 135));
     const QRect choices(QPoint(19, 147), QPoint(620, 289));
@@ -132,11 +133,12 @@ QImage board()
     return image;
 }
 
-QImage trainCar()
+QImage trainCar(int scale)
 {
-    QImage image = Canvas::filled(QSize(180, 84), Palette::trackTeal);
+    QImage image = Canvas::filled(QSize(180, 84), Palette::trackTeal, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    Canvas::scaleTo(p, scale);
 
     const QColor green(0x1E, 0xA0, 0x46), greenDark(0x0E, 0x6A, 0x2C), red(0xE4, 0x20, 0x20);
     const QColor cream(0xFF, 0xF6, 0xDC), glass(0xA8, 0xE0, 0xFF), dark(0x30, 0x30, 0x38);
@@ -247,12 +249,13 @@ QImage trainCar()
     return image;
 }
 
-QImage burstBalloon()
+QImage burstBalloon(int scale)
 {
     // Drawn in board coordinates shifted so the balloon's box (x 535, y 350) is the origin.
-    QImage image = Canvas::filled(QSize(85, 84), Palette::trackTeal);
+    QImage image = Canvas::filled(QSize(85, 84), Palette::trackTeal, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    Canvas::scaleTo(p, scale);
     SeededRandom random(85084);
     const QPointF centre(balloonCx - 535, balloonCy - 350);
 

@@ -9,8 +9,9 @@
 // its needle tip at its right edge; the burst (85x84) covers the balloon's box exactly.
 namespace TrackPictures {
 
-QImage board();
-QImage trainCar();
-QImage burstBalloon();
+// `scale`: device pixels per pixel of the layout above, which holds at every scale.
+QImage board(int scale);
+QImage trainCar(int scale);
+QImage burstBalloon(int scale);
 
 } // namespace TrackPictures

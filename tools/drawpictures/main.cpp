@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // drawpictures OUT_DIR
-// Draws every built-in picture of the program into OUT_DIR. The same run always writes the
-// same bytes, so the committed pictures can be regenerated and compared.
+// Draws every built-in picture of the program into OUT_DIR, each at scale 1 and at scale 2
+// ("name@2x.ext"). The same run always writes the same bytes, so the committed pictures can be
+// regenerated and compared.
 
 #include "DrillPictures.h"
 #include "FontPicker.h"
@@ -44,13 +45,15 @@ int main(int argc, char** argv)
 
     int failures = 0;
     for (const PictureRecipe& recipe : all) {
-        QString error;
-        if (!savePicture(recipe, recipe.draw(), outDir, &error)) {
-            std::fprintf(stderr, "drawpictures: %s\n", qPrintable(error));
-            ++failures;
+        for (const int scale : {1, 2}) {
+            QString error;
+            if (!savePicture(recipe, scale, recipe.draw(scale), outDir, &error)) {
+                std::fprintf(stderr, "drawpictures: %s\n", qPrintable(error));
+                ++failures;
+            }
         }
     }
-    std::printf("drawpictures: %lld pictures written to %s\n", qsizetype(all.size()) - failures,
+    std::printf("drawpictures: %lld pictures written to %s\n", 2 * qsizetype(all.size()) - failures,
                 qPrintable(QDir(outDir).absolutePath()));
     return failures ? 1 : 0;
 }

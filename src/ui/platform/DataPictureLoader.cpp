@@ -2,6 +2,7 @@
 
 #include "bank/DataFile.h"
 #include "ui/RuntimeError.h"
+#include "ui/platform/PictureDensity.h"
 #include "ui/platform/PictureFileCheck.h"
 
 #include <QBuffer>
@@ -64,7 +65,10 @@ QImage DataPictureLoader::decode(const QString &file)
     return image;
 }
 
-QPixmap DataPictureLoader::load(const QString &path)
+QPixmap DataPictureLoader::load(const QString &path, qreal devicePixelRatio)
 {
-    return QPixmap::fromImage(decode(DataFile::locate(path)));
+    const PictureDensity::Choice choice = PictureDensity::choose(path, devicePixelRatio, DataFile::locate);
+    QPixmap picture = QPixmap::fromImage(decode(choice.file));
+    picture.setDevicePixelRatio(choice.devicePixelRatio);
+    return picture;
 }

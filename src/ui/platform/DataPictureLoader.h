@@ -16,7 +16,9 @@ class DataPictureLoader : public PictureLoader
 public:
     static constexpr int MaxSide = 4096;
 
-    QPixmap load(const QString &path) override;
+    using PictureLoader::load;
+    // A twice-density file, where chosen, must pass every check a named file must pass.
+    QPixmap load(const QString &path, qreal devicePixelRatio) override;
 
     // The decoding itself, from a file of this system (used by the loader and by bunpo-bank).
     static QImage decode(const QString &file);
