@@ -79,6 +79,6 @@ QList<PictureRecipe> launcherIcons()
     QList<PictureRecipe> list;
     for (const int size : {48, 64, 128, 256})
         list << PictureRecipe{QStringLiteral("launcher/icon-%1.png").arg(size), PictureRecipe::Format::Png,
-                              QSize(size, size), {}, [size] { return launcherIcon(size); }};
+                              QSize(size, size), {}, [size](int) { return launcherIcon(size); }, false};
     return list;
 }

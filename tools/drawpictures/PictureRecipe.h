@@ -21,6 +21,8 @@ struct PictureRecipe
     QSize size;                          // at scale 1; the drawing must have exactly `scale` times this size
     std::optional<QRgb> transparent;     // GIF only: the colour that becomes transparent
     std::function<QImage(int scale)> draw;
+    // False for pictures that come in sizes of their own instead (the launcher icons).
+    bool drawnAtTwiceDensity = true;
 
     // Where the picture drawn at `scale` goes: "drill/walker.gif", "drill/walker@2x.gif".
     QString pathAt(int scale) const
