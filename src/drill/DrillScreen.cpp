@@ -7,6 +7,7 @@
 #include "bank/GradeCatalogue.h"
 #include "drill/CheckedInt16.h"
 #include "drill/FullWidthDigits.h"
+#include "ui/ButtonKeys.h"
 #include "ui/DrillLayout.h"
 #include "ui/ErrorGuard.h"
 #include "ui/PictureButton.h"
@@ -14,9 +15,10 @@
 #include "ui/RuntimeError.h"
 #include "ui/Twips.h"
 #include "ui/platform/PictureLoader.h"
-#include "ui/platform/SoundPlayer.h"
+#include "ui/platform/MutableSoundPlayer.h"
 #include "ui/platform/Stage.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 DrillScreen::DrillScreen(AppContext &ctx) : Screen(ctx), m_selector(ctx.random, ctx.clock)
@@ -70,6 +72,16 @@ ScreenWindow *DrillScreen::createWindow()
                         [this] { Command4_Click(); });
     ErrorGuard::connect(ui.Command5, &QAbstractButton::clicked, window, [this] { Command5_Click(); });
     return window;
+}
+
+void DrillScreen::bindKeys(ButtonKeys &keys)
+{
+    // Whatever has the focus: the digits answer as the choice buttons do, lock included.
+    for (int i = 1; i <= 4; ++i)
+        keys.bindClick(Qt::Key_0 + i, ui.Command1[i]);
+    keys.bindClick(Qt::Key_Right, ui.Command5);
+    keys.bindClick(Qt::Key_N, ui.Command5);
+    keys.bindClick(Qt::Key_Escape, window()->button(QStringLiteral("Command3")));
 }
 
 void DrillScreen::unloaded()
@@ -130,8 +142,26 @@ void DrillScreen::PickQuestion()
 void DrillScreen::ShowQuestion()
 {
     const DataPaths paths(context.state.BaseDir);
-    ui.Image2->setPicture(context.pictures.load(paths.questionPicture(m_fields.GradeCode, m_fields.CurrentQuestion)));
-    ui.Image5->setPicture(context.pictures.load(paths.choicesPicture(m_fields.GradeCode, m_fields.CurrentQuestion)));
+    const PictureWithText question =
+        context.pictures.loadWithText(paths.questionPicture(m_fields.GradeCode, m_fields.CurrentQuestion));
+    ui.Image2->setPicture(question.picture);
+    const PictureWithText choices =
+        context.pictures.loadWithText(paths.choicesPicture(m_fields.GradeCode, m_fields.CurrentQuestion));
+    ui.Image5->setPicture(choices.picture);
+    describe(ui.Image2, question.text);
+    describe(ui.Image5, choices.text);
+}
+
+void DrillScreen::describe(PictureLabel *picture, const QString &text)
+{
+    // A picture without text keeps no name from the question before.
+    picture->setAccessibleName(text);
+    picture->setAccessibleDescription(text);
+    // The question changed under the learner: a screen reader hears of it without a focus move.
+    QAccessibleEvent nameChanged(picture, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+    QAccessibleEvent descriptionChanged(picture, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&descriptionChanged);
 }
 
 // ---- Answer and evaluation
@@ -224,8 +254,11 @@ void DrillScreen::Timer1_Timer()
         ui.Timer[4]->begin();
     }
 
-    if (f.Finished == 0)
+    if (f.Finished == 0) {
         ui.Command5->show();
+        // Return or Space on it take the next question.
+        ui.Command5->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // ---- Feedback sequences
@@ -285,7 +318,10 @@ void DrillScreen::Passed()
 void DrillScreen::Command5_Click()
 {
     ui.Image14->hide();
+    const bool hadFocus = window()->focusWidget() == ui.Command5;
     ui.Command5->hide();
+    if (hadFocus)
+        ui.Command1[1]->setFocus(Qt::OtherFocusReason);
     m_fields.AnswerLocked = 0;
     PickQuestion();
 }

@@ -13,6 +13,11 @@ public:
         loaded.append(path);
         return m_real.load(path);
     }
+    PictureWithText loadWithText(const QString &path) override
+    {
+        loaded.append(path);
+        return m_real.loadWithText(path);
+    }
 
     // The paths asked for, relative to base, with forward slashes ("title/r3b.gif").
     QStringList relative(const QString &base) const;

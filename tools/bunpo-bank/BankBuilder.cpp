@@ -4,6 +4,7 @@
 #include "BankPainter.h"
 #include "FontPicker.h"
 #include "GifWriter.h"
+#include "ScreenReaderText.h"
 #include "SoundEffects.h"
 #include "SourceReader.h"
 #include "StagingFolder.h"
@@ -96,11 +97,12 @@ bool writeBank(const BankSource &bank, const BankPainter &painter, const QString
             return false;
         for (qsizetype n = 1; n <= grade.questions.size(); ++n) {
             const QuestionSource &q = grade.questions.at(n - 1);
+            // Each picture carries its text, for the learner who hears the drill instead of seeing it.
             if (!writeGif(painter.question(q.question), QStringLiteral("%1/q%2.gif").arg(questions).arg(n),
-                          std::nullopt, error))
+                          std::nullopt, error, ScreenReaderText::question(q.question)))
                 return false;
             if (!writeGif(painter.choices(q.choices), QStringLiteral("%1/a%2.gif").arg(choices).arg(n), std::nullopt,
-                          error))
+                          error, ScreenReaderText::choices(q.choices)))
                 return false;
         }
     }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QStringDecoder>
 
 namespace {
 
@@ -15,6 +16,20 @@ namespace {
 constexpr int AllocationLimitMB = 64;
 // A 24-bit BMP of the largest accepted size takes 48 MB; nothing longer is read into memory.
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+// A question with its four choices needs a few hundred bytes; a longer comment is not ours.
+constexpr qsizetype MaxTextBytes = 4096;
+
+// The text a GIF carries in its comment: strict UTF-8, or none at all.
+QString gifText(const QByteArray &data)
+{
+    const QByteArray comment = PictureFileCheck::gifComment(data);
+    if (comment.isEmpty() || comment.size() > MaxTextBytes)
+        return {};
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(comment);
+    return utf8.hasError() ? QString() : text;
+}
 
 QString readerError(const QImageReader &reader)
 {
@@ -61,10 +76,19 @@ QImage DataPictureLoader::decode(const QString &file)
     QImage image = reader.read();
     if (image.isNull())
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file, readerError(reader));
+    if (reader.format() == "gif")
+        if (const QString text = gifText(data); !text.isEmpty())
+            image.setText(TextKey, text);
     return image;
 }
 
 QPixmap DataPictureLoader::load(const QString &path)
 {
     return QPixmap::fromImage(decode(DataFile::locate(path)));
+}
+
+PictureWithText DataPictureLoader::loadWithText(const QString &path)
+{
+    const QImage image = decode(DataFile::locate(path));
+    return {QPixmap::fromImage(image), image.text(TextKey)};
 }

@@ -3,6 +3,14 @@
 #include <QPixmap>
 #include <QString>
 
+// A picture and the text it carries for assistive technology (a GIF's comment); the text is
+// empty where the file carries none or none that can be read.
+struct PictureWithText
+{
+    QPixmap picture;
+    QString text;
+};
+
 // Loads pictures from the data folders.
 class PictureLoader
 {
@@ -11,4 +19,6 @@ public:
     // path: a data path as the program forms it (base folder + "\title\g4_1.gif").
     // Synchronous. Throws RuntimeError (FileNotFound, NotAPicture) naming the file.
     virtual QPixmap load(const QString &path) = 0;
+    // The same, with the picture's text; a loader that reads no text gives an empty one.
+    virtual PictureWithText loadWithText(const QString &path) { return {load(path), QString()}; }
 };
