@@ -70,13 +70,14 @@ QImage DataPictureLoader::decode(const QString &file)
     if (!reported.isValid() || reader.format().isEmpty())
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file, data.isEmpty() ? QStringLiteral("the file is empty")
                                                                                  : readerError(reader));
-    const QString damage = PictureFileCheck::damage(data, reader.format());
+    const QByteArray format = reader.format(); // the reader forgets it once it has read
+    const QString damage = PictureFileCheck::damage(data, format);
     if (!damage.isEmpty())
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file, damage);
     QImage image = reader.read();
     if (image.isNull())
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file, readerError(reader));
-    if (reader.format() == "gif")
+    if (format == "gif")
         if (const QString text = gifText(data); !text.isEmpty())
             image.setText(TextKey, text);
     return image;
