@@ -18,7 +18,6 @@
 #include "ui/platform/MutableSoundPlayer.h"
 #include "ui/platform/Stage.h"
 
-#include <QAccessible>
 #include <QLabel>
 
 DrillScreen::DrillScreen(AppContext &ctx) : Screen(ctx), m_selector(ctx.random, ctx.clock)
@@ -154,14 +153,11 @@ void DrillScreen::ShowQuestion()
 
 void DrillScreen::describe(PictureLabel *picture, const QString &text)
 {
-    // A picture without text keeps no name from the question before.
+    // A picture without text keeps no name from the question before. Each setter raises its
+    // QAccessible change event on the picture, so a screen reader hears of the new question
+    // without a focus move; raising them again here would make it hear everything twice.
     picture->setAccessibleName(text);
     picture->setAccessibleDescription(text);
-    // The question changed under the learner: a screen reader hears of it without a focus move.
-    QAccessibleEvent nameChanged(picture, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
-    QAccessibleEvent descriptionChanged(picture, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&descriptionChanged);
 }
 
 // ---- Answer and evaluation

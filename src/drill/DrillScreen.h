@@ -73,7 +73,7 @@ private:
     void play(Sound sound);
     void moveWalker(qint16 left);
     void showScore();
-    // Gives a data picture its text as accessible name and description, and says it changed.
+    // Gives a data picture its text as accessible name and description.
     void describe(PictureLabel *picture, const QString &text);
 
     DrillFields m_fields;
