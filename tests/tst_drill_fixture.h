@@ -15,6 +15,7 @@
 #include "support/TestMain.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureLabel.h"
+#include "ui/platform/MutableSoundPlayer.h"
 #include "ui/platform/Stage.h"
 
 #include <QDir>
@@ -155,7 +156,7 @@ class DrillRig
 public:
     // order: the questions the draws give, in turn (repeated when they run out).
     explicit DrillRig(const DrillBank &bank, QList<int> order = {}, qint16 selectedGrade = 1, double startTime = 36000.25)
-        : context{state, clock, random, sound, pictures, navigator}, drill(context),
+        : context{state, clock, random, mutableSound, pictures, navigator}, drill(context),
           menu(context, QStringLiteral("メニュー")), grade(context, QStringLiteral("ランク")), m_bank(bank)
     {
         navigator.setScreen(ScreenId::Menu, &menu);
@@ -289,6 +290,7 @@ public:
     FakeClock clock;
     ScriptedRandom random;
     RecordingSoundPlayer sound;
+    MutableSoundPlayer mutableSound{sound};
     RecordingPictureLoader pictures;
     SharedState state;
     Navigator navigator;

@@ -31,20 +31,22 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips"); // left, top, width, height
     QTest::addColumn<bool>("visible");
-    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("tooltip");         // the key that presses a button follows its text
+    QTest::addColumn<QString>("accessibleName");  // what a screen reader calls a button
 
-    auto row = [](const char *name, int left, int top, int width, int height, bool visible, const char *tooltip = "") {
+    auto row = [](const char *name, int left, int top, int width, int height, bool visible, const char *tooltip = "",
+                  const char *accessibleName = "") {
         QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height) << visible
-                            << QString::fromLatin1(tooltip);
+                            << QString::fromUtf8(tooltip) << QString::fromUtf8(accessibleName);
     };
-    row("Command5", 9210, 4680, 870, 675, false, "Next");
-    row("Command4", 9000, 420, 1080, 435, true, "Exit");
-    row("Command3", 7670, 420, 1080, 435, true, "Return");
-    row("Command2", 6330, 420, 1080, 435, true, "Establish of drill grade");
-    row("Command1(4)", 6320, 4710, 660, 630, true);
-    row("Command1(3)", 5655, 4710, 660, 630, true);
-    row("Command1(2)", 5000, 4710, 660, 630, true);
-    row("Command1(1)", 4335, 4710, 660, 630, true);
+    row("Command5", 9210, 4680, 870, 675, false, "Next (Return, →, N)", "次の問題");
+    row("Command4", 9000, 420, 1080, 435, true, "Exit", "終了");
+    row("Command3", 7670, 420, 1080, 435, true, "Return (Esc)", "戻る");
+    row("Command2", 6330, 420, 1080, 435, true, "Establish of drill grade", "設定");
+    row("Command1(4)", 6320, 4710, 660, 630, true, "Answer 4 (4)", "解答４");
+    row("Command1(3)", 5655, 4710, 660, 630, true, "Answer 3 (3)", "解答３");
+    row("Command1(2)", 5000, 4710, 660, 630, true, "Answer 2 (2)", "解答２");
+    row("Command1(1)", 4335, 4710, 660, 630, true, "Answer 1 (1)", "解答１");
     row("Image15", 3450, 2700, 4230, 1500, false);
     row("Image14", 1150, 2550, 600, 600, false);
     row("Image13", 3000, 2600, 5130, 1695, false);
@@ -72,6 +74,7 @@ void TestDrillLayout::controlsAsFirstSeen()
     QFETCH(QRect, twips);
     QFETCH(bool, visible);
     QFETCH(QString, tooltip);
+    QFETCH(QString, accessibleName);
 
     DrillBank bank(tenAnswers());
     DrillRig rig(bank);
@@ -91,6 +94,7 @@ void TestDrillLayout::controlsAsFirstSeen()
     QCOMPARE(seen.topLeft(), expected.topLeft());
     QCOMPARE(control->isVisible(), visible);
     QCOMPARE(control->toolTip(), tooltip);
+    QCOMPARE(control->accessibleName(), accessibleName);
 }
 
 void TestDrillLayout::stackingFollowsTheTable()

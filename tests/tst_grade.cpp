@@ -265,7 +265,9 @@ void TestGrade::firstSeen()
     for (int n = 1; n <= 7; ++n) {
         QWidget *button = w->button(GradeLayout::gradeButtonName(n));
         const QString level = n <= 3 ? QStringLiteral("4-%1").arg(n) : QStringLiteral("3-%1").arg(n - 3);
-        QCOMPARE(button->toolTip(), QStringLiteral("Grade ") + level);
+        QCOMPARE(button->toolTip(), QStringLiteral("Grade %1 (%2)").arg(level).arg(n));
+        QCOMPARE(button->accessibleName(), (n <= 3 ? QStringLiteral("４級 レベル%1") : QStringLiteral("３級 レベル%1"))
+                                               .arg(QString(QChar(0xFF10 + (n <= 3 ? n : n - 3)))));
         // Each button fills its slot of the ladder (x 60..222, slots 50 pixels high from y 24).
         QCOMPARE(button->geometry().left(), 60);
         QCOMPARE(button->geometry().right(), 222);
@@ -278,8 +280,10 @@ void TestGrade::firstSeen()
         if (n > 1 && n < 7) // edge to edge with the button below: no background between them
             QCOMPARE(button->geometry().bottom(), w->button(GradeLayout::gradeButtonName(n - 1))->geometry().top());
     }
-    QCOMPARE(w->button(QStringLiteral("Command2"))->toolTip(), QStringLiteral("Decision"));
-    QCOMPARE(w->button(QStringLiteral("Command3"))->toolTip(), QStringLiteral("Cancel"));
+    QCOMPARE(w->button(QStringLiteral("Command2"))->toolTip(), QStringLiteral("Decision (Return)"));
+    QCOMPARE(w->button(QStringLiteral("Command3"))->toolTip(), QStringLiteral("Cancel (Esc)"));
+    QCOMPARE(w->button(QStringLiteral("Command2"))->accessibleName(), QStringLiteral("決定"));
+    QCOMPARE(w->button(QStringLiteral("Command3"))->accessibleName(), QStringLiteral("取消"));
     // Cancel on the left, confirm on the right, below the ladder.
     QVERIFY(w->button(QStringLiteral("Command3"))->geometry().right() < w->button(QStringLiteral("Command2"))->geometry().left());
     QVERIFY(w->button(QStringLiteral("Command2"))->geometry().top() > 374);

@@ -95,11 +95,14 @@ void TestMenu::firstSeen()
     for (const QString &name : row)
         QVERIFY(w->button(name)->geometry().bottom() < 523);
 
-    const QList<std::pair<const char *, const char *>> tooltips = {
-        {"Command1", "Exit"}, {"Command2", "Drill"}, {"Command3", "Establish of drill grade"},
-        {"Command4", "Explanation"}, {"Command5", "Return"}};
-    for (const auto &[name, tip] : tooltips)
+    // The tooltip, with the key that presses the button, and what a screen reader calls it.
+    const QList<std::tuple<const char *, const char *, const char *>> tooltips = {
+        {"Command1", "Exit", "終了"}, {"Command2", "Drill", "練習"}, {"Command3", "Establish of drill grade", "設定"},
+        {"Command4", "Explanation", "説明"}, {"Command5", "Return (Esc)", "戻る"}};
+    for (const auto &[name, tip, accessibleName] : tooltips) {
         QCOMPARE(w->button(QString::fromLatin1(name))->toolTip(), QString::fromLatin1(tip));
+        QCOMPARE(w->button(QString::fromLatin1(name))->accessibleName(), QString::fromUtf8(accessibleName));
+    }
 
     // The images take their pictures' sizes.
     QCOMPARE(w->image(QStringLiteral("Image1"))->size(), QSize(660, 58));

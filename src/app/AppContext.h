@@ -1,10 +1,10 @@
 #pragma once
 
 class Clock;
+class MutableSoundPlayer;
 class Navigator;
 class PictureLoader;
 class RandomSource;
-class SoundPlayer;
 struct SharedState;
 
 // What every screen is handed at start-up: the shared state, the platform services and the
@@ -14,7 +14,7 @@ struct AppContext
     SharedState &state;
     Clock &clock;
     RandomSource &random;
-    SoundPlayer &sound;
+    MutableSoundPlayer &sound; // the program's sound, which the learner may mute
     PictureLoader &pictures;
     Navigator &navigator;
 };

@@ -3,6 +3,7 @@
 #include "app/Navigator.h"
 #include "app/SharedState.h"
 #include "ui/BuiltinPictures.h"
+#include "ui/ButtonKeys.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MenuLayout.h"
 #include "ui/PictureButton.h"
@@ -36,6 +37,11 @@ void MenuScreen::load()
     context.state.OriginScreen = Origin::Menu;
     if (context.state.GradeVisited == 0)
         context.state.SelectedGrade = 1;
+}
+
+void MenuScreen::bindKeys(ButtonKeys &keys)
+{
+    keys.bindClick(Qt::Key_Escape, window()->button(QStringLiteral("Command5")));
 }
 
 void MenuScreen::Command1_Click()

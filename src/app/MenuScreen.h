@@ -16,6 +16,8 @@ protected:
     // OriginScreen = Menu, so that a Grade screen opened from here comes back here; the first
     // showing of a run (no Drill or Grade screen loaded yet) also selects grade 1.
     void load() override;
+    // Escape leaves the explanation view as its return button does.
+    void bindKeys(ButtonKeys &keys) override;
 
 private:
     void Command1_Click(); // end the program

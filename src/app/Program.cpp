@@ -6,7 +6,7 @@
 
 Program::Program(const QString &baseDir, Clock &clock, RandomSource &random, SoundPlayer &sound,
                  PictureLoader &pictures)
-    : m_context{m_state, clock, random, sound, pictures, m_navigator}
+    : m_sound(sound), m_context{m_state, clock, random, m_sound, pictures, m_navigator}
 {
     m_state.BaseDir = baseDir;
     m_menu = std::make_unique<MenuScreen>(m_context);

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Navigator.h"
 #include "app/SharedState.h"
+#include "ui/platform/MutableSoundPlayer.h"
 
 #include <memory>
 
@@ -30,6 +31,7 @@ public:
 private:
     SharedState m_state;
     Navigator m_navigator;
+    MutableSoundPlayer m_sound;
     AppContext m_context;
     std::unique_ptr<MenuScreen> m_menu;
     std::unique_ptr<DrillScreen> m_drill;

@@ -1,8 +1,10 @@
 #include "app/Screen.h"
 
 #include "app/Navigator.h"
+#include "ui/ButtonKeys.h"
 #include "ui/ErrorGuard.h"
 #include "ui/ScreenWindow.h"
+#include "ui/platform/MutableSoundPlayer.h"
 
 #include <QTimer>
 
@@ -15,9 +17,19 @@ void Screen::show()
     m_window = createWindow();
     ErrorGuard::connect(m_window.data(), &ScreenWindow::closeBoxPressed, this,
                         [this] { context.navigator.closeBoxPressed(this); });
+    auto *keys = new ButtonKeys(m_window);
+    keys->bind(Qt::Key_M, [this] { toggleMute(); });
+    bindKeys(*keys);
+    m_window->showSoundMuted(context.sound.isMuted());
     load();
     // A Load handler that failed never gets here: the screen is never shown.
     m_window->open();
+}
+
+void Screen::toggleMute()
+{
+    context.sound.setMuted(!context.sound.isMuted());
+    m_window->showSoundMuted(context.sound.isMuted());
 }
 
 void Screen::unload()

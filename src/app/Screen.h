@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class ButtonKeys;
 
 // One screen: an object that lives for the whole run and owns its fields, and a window with its
 // controls that exists only while the screen is loaded. Every showing creates the window anew in
@@ -26,6 +27,9 @@ protected:
     virtual void load() = 0;
     // The window is going away: drop every pointer into it.
     virtual void unloaded() {}
+    // The screen's own keys, bound on every new window before the Load handler runs. M, which
+    // mutes the program's sound on every screen, is bound already.
+    virtual void bindKeys(ButtonKeys &keys) { Q_UNUSED(keys); }
 
     AppContext &context;
 
@@ -33,6 +37,7 @@ private:
     friend class Navigator;
     void show();
     void unload();
+    void toggleMute();
 
     QPointer<ScreenWindow> m_window;
 };

@@ -10,6 +10,7 @@ struct Grade
     QString code;       // "g4_1" .. "g3_4": names the answer file and the picture folders
     QString answerFile; // relative data path, "\answer\g4_1.ans"
     QString tooltip;    // of its button on the Grade screen, "Grade 4-1"
+    QString accessibleName; // of its button, as a screen reader says it: "４級 レベル１"
 };
 
 namespace GradeCatalogue {

@@ -7,6 +7,7 @@
 #include "bank/GradeCatalogue.h"
 #include "drill/CheckedInt16.h"
 #include "drill/FullWidthDigits.h"
+#include "ui/ButtonKeys.h"
 #include "ui/DrillLayout.h"
 #include "ui/ErrorGuard.h"
 #include "ui/PictureButton.h"
@@ -14,7 +15,7 @@
 #include "ui/RuntimeError.h"
 #include "ui/Twips.h"
 #include "ui/platform/PictureLoader.h"
-#include "ui/platform/SoundPlayer.h"
+#include "ui/platform/MutableSoundPlayer.h"
 #include "ui/platform/Stage.h"
 
 #include <QLabel>
@@ -70,6 +71,16 @@ ScreenWindow *DrillScreen::createWindow()
                         [this] { Command4_Click(); });
     ErrorGuard::connect(ui.Command5, &QAbstractButton::clicked, window, [this] { Command5_Click(); });
     return window;
+}
+
+void DrillScreen::bindKeys(ButtonKeys &keys)
+{
+    // Whatever has the focus: the digits answer as the choice buttons do, lock included.
+    for (int i = 1; i <= 4; ++i)
+        keys.bindClick(Qt::Key_0 + i, ui.Command1[i]);
+    keys.bindClick(Qt::Key_Right, ui.Command5);
+    keys.bindClick(Qt::Key_N, ui.Command5);
+    keys.bindClick(Qt::Key_Escape, window()->button(QStringLiteral("Command3")));
 }
 
 void DrillScreen::unloaded()
@@ -133,8 +144,23 @@ void DrillScreen::ShowQuestion()
     // The window's density at this moment: a window moved to another screen gets the pictures
     // for that screen from its next question on.
     const qreal ratio = ui.Image2->devicePixelRatioF();
-    ui.Image2->setPicture(context.pictures.load(paths.questionPicture(m_fields.GradeCode, m_fields.CurrentQuestion), ratio));
-    ui.Image5->setPicture(context.pictures.load(paths.choicesPicture(m_fields.GradeCode, m_fields.CurrentQuestion), ratio));
+    const PictureWithText question =
+        context.pictures.loadWithText(paths.questionPicture(m_fields.GradeCode, m_fields.CurrentQuestion), ratio);
+    ui.Image2->setPicture(question.picture);
+    const PictureWithText choices =
+        context.pictures.loadWithText(paths.choicesPicture(m_fields.GradeCode, m_fields.CurrentQuestion), ratio);
+    ui.Image5->setPicture(choices.picture);
+    describe(ui.Image2, question.text);
+    describe(ui.Image5, choices.text);
+}
+
+void DrillScreen::describe(PictureLabel *picture, const QString &text)
+{
+    // A picture without text keeps no name from the question before. Each setter raises its
+    // QAccessible change event on the picture, so a screen reader hears of the new question
+    // without a focus move; raising them again here would make it hear everything twice.
+    picture->setAccessibleName(text);
+    picture->setAccessibleDescription(text);
 }
 
 // ---- Answer and evaluation
@@ -227,8 +253,11 @@ void DrillScreen::Timer1_Timer()
         ui.Timer[4]->begin();
     }
 
-    if (f.Finished == 0)
+    if (f.Finished == 0) {
         ui.Command5->show();
+        // Return or Space on it take the next question.
+        ui.Command5->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // ---- Feedback sequences
@@ -288,7 +317,10 @@ void DrillScreen::Passed()
 void DrillScreen::Command5_Click()
 {
     ui.Image14->hide();
+    const bool hadFocus = window()->focusWidget() == ui.Command5;
     ui.Command5->hide();
+    if (hadFocus)
+        ui.Command1[1]->setFocus(Qt::OtherFocusReason);
     m_fields.AnswerLocked = 0;
     PickQuestion();
 }

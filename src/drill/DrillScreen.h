@@ -54,6 +54,8 @@ protected:
     ScreenWindow *createWindow() override;
     void load() override;
     void unloaded() override;
+    // 1-4 answer, → and N take the next question, Escape goes back to the Menu screen.
+    void bindKeys(ButtonKeys &keys) override;
 
 private:
     void PickQuestion();
@@ -71,6 +73,8 @@ private:
     void play(Sound sound);
     void moveWalker(qint16 left);
     void showScore();
+    // Gives a data picture its text as accessible name and description.
+    void describe(PictureLabel *picture, const QString &text);
 
     DrillFields m_fields;
     QuestionSelector m_selector;

@@ -4,6 +4,7 @@
 #include "app/SharedState.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
+#include "ui/ButtonKeys.h"
 #include "ui/ErrorGuard.h"
 #include "ui/GradeLayout.h"
 #include "ui/PictureButton.h"
@@ -40,6 +41,23 @@ void GradeScreen::load()
     context.state.GradeVisited = 1;
     HighlightedButton = 1;
     HoveredButton = 1;
+}
+
+void GradeScreen::bindKeys(ButtonKeys &keys)
+{
+    for (int n = 1; n <= GradeCatalogue::Count; ++n)
+        keys.bind(Qt::Key_0 + n, [this, n] { chooseWithKey(n); });
+    // Before a grade is chosen, Return stays with the focused button.
+    keys.bindClick(Qt::Key_Return, window()->button(QStringLiteral("Command2")), [this] { return GradeChosen == 1; });
+    keys.bindClick(Qt::Key_Enter, window()->button(QStringLiteral("Command2")), [this] { return GradeChosen == 1; });
+    keys.bindClick(Qt::Key_Escape, window()->button(QStringLiteral("Command3")));
+}
+
+void GradeScreen::chooseWithKey(int index)
+{
+    // The ladder shows the chosen grade as a pointer choice would leave it: highlighted.
+    Command1_MouseMove(index);
+    Command1_Click(index);
 }
 
 void GradeScreen::Command1_MouseMove(int index)

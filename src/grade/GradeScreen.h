@@ -27,11 +27,14 @@ protected:
     // No file is read here: the grade buttons show their built-in pictures and button 1 counts
     // as highlighted already.
     void load() override;
+    // 1-7 choose that grade; Return confirms once a grade is chosen; Escape withdraws it.
+    void bindKeys(ButtonKeys &keys) override;
 
 private:
     void Form_MouseMove();               // pointer over the bare background
     void Command1_MouseMove(int index);  // pointer over grade button index
     void Command1_Click(int index);      // choose
+    void chooseWithKey(int index);       // choose, highlighted as if the pointer had gone there
     void Command2_Click();               // confirm and leave
     void Command3_Click();               // withdraw the choice
     void UpdateHighlight();

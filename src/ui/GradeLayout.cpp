@@ -27,8 +27,10 @@ LayoutTable controls()
 {
     using K = ControlKind;
     LayoutTable table = {
-        {QStringLiteral("Command3"), K::Button, 630, 5900, 1320, 420, true, Builtin::CancelButton, QStringLiteral("Cancel"), 8},
-        {QStringLiteral("Command2"), K::Button, 2400, 5900, 1320, 420, true, Builtin::DecideButton, QStringLiteral("Decision"), 7},
+        {QStringLiteral("Command3"), K::Button, 630, 5900, 1320, 420, true, Builtin::CancelButton, QStringLiteral("Cancel (Esc)"), 8,
+         QStringLiteral("取消")},
+        {QStringLiteral("Command2"), K::Button, 2400, 5900, 1320, 420, true, Builtin::DecideButton, QStringLiteral("Decision (Return)"), 7,
+         QStringLiteral("決定")},
     };
 
     // Grade buttons 1 to 6 start at the top lines of their slots, 750 twips apart; button 7
@@ -36,7 +38,8 @@ LayoutTable controls()
     const int buttonTops[8] = {0, 4860, 4110, 3360, 2610, 1860, 1110, 330};
     for (int n = 7; n >= 1; --n)
         table.push_back({gradeButtonName(n), K::Button, 900, buttonTops[n], 2445, 765, true, Builtin::gradeButton(n),
-                         GradeCatalogue::lookup(n)->tooltip, n - 1});
+                         QStringLiteral("%1 (%2)").arg(GradeCatalogue::lookup(n)->tooltip).arg(n), n - 1,
+                         GradeCatalogue::lookup(n)->accessibleName});
 
     table.push_back({QStringLiteral("Image3"), K::Image, 3495, 5010, 540, 510, true, QString(), QStringLiteral("Easy")});
     table.push_back({QStringLiteral("Image2"), K::Image, 3525, 495, 450, 435, true, QString(), QStringLiteral("Difficult")});

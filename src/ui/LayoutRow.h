@@ -22,6 +22,7 @@ struct LayoutRow
     QString picture;   // resource path of the built-in picture, or empty
     QString tooltip;   // empty for none
     int tabIndex = -1; // buttons only; -1: not in the tab order
+    QString accessibleName = {}; // what assistive technology calls it: what the button does (戻る)
 };
 
 // A layout table lists its controls front to back, as a stacking order: each lies over those

@@ -20,7 +20,7 @@ ScreenWindow::ScreenWindow(const Design &design, const LayoutTable &controls)
     // A title bar with the icon, the caption and a close box; no minimize or maximize box.
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_background(design.background)
+      m_caption(design.caption), m_background(design.background)
 {
     setObjectName(design.objectName);
     setWindowTitle(design.caption);
@@ -84,6 +84,8 @@ void ScreenWindow::createControls(const LayoutTable &controls)
         widget->setObjectName(row->name);
         if (!row->tooltip.isEmpty())
             widget->setToolTip(row->tooltip);
+        if (!row->accessibleName.isEmpty())
+            widget->setAccessibleName(row->accessibleName);
         widget->setVisible(row->visible);
         m_controls.insert(row->name, widget);
     }
@@ -129,6 +131,11 @@ void ScreenWindow::setInitialFocus(QWidget *control)
     m_initialFocus = control;
     if (control)
         control->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenWindow::showSoundMuted(bool muted)
+{
+    setWindowTitle(muted ? m_caption + QStringLiteral("（消音）") : m_caption);
 }
 
 void ScreenWindow::paintEvent(QPaintEvent *)

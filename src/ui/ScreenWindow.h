@@ -38,6 +38,9 @@ public:
     // Shows the window centred on the screen.
     void open();
 
+    // The title says （消音） after the caption while the program's sound is muted.
+    void showSoundMuted(bool muted);
+
     // The control that holds the keyboard focus when the window opens.
     void setInitialFocus(QWidget *control);
 
@@ -67,6 +70,7 @@ protected:
 private:
     void createControls(const LayoutTable &controls);
 
+    QString m_caption;
     QColor m_background;
     QString m_backgroundPath;
     QPixmap m_backgroundPicture;

@@ -14,6 +14,11 @@ public:
         loaded.append(path);
         return m_real.load(path, devicePixelRatio);
     }
+    PictureWithText loadWithText(const QString &path, qreal devicePixelRatio) override
+    {
+        loaded.append(path);
+        return m_real.loadWithText(path, devicePixelRatio);
+    }
 
     // The paths asked for, relative to base, with forward slashes ("title/r3b.gif").
     QStringList relative(const QString &base) const;

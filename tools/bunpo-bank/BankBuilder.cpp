@@ -4,6 +4,7 @@
 #include "BankPainter.h"
 #include "FontPicker.h"
 #include "GifWriter.h"
+#include "ScreenReaderText.h"
 #include "SoundEffects.h"
 #include "SourceCheck.h"
 #include "StagingFolder.h"
@@ -51,10 +52,10 @@ QByteArray answerFile(const GradeSource &grade)
 // The picture at `path` ("q1.gif") and, drawn at twice the size, beside it as "q1@2x.gif" for
 // screens of twice the density; the first stays what any reader of the data folders expects.
 bool writeGifs(const std::function<QImage(int scale)> &draw, const QString &path, std::optional<QRgb> transparent,
-               QString *error)
+               QString *error, const QString &comment = QString())
 {
     const QString twice = path.left(path.size() - 4) + QStringLiteral("@2x.gif");
-    return writeGif(draw(1), path, transparent, error) && writeGif(draw(2), twice, transparent, error);
+    return writeGif(draw(1), path, transparent, error, comment) && writeGif(draw(2), twice, transparent, error, comment);
 }
 
 bool writeBank(const BankSource &bank, const BankPainter &painter, const QString &root, QString *error)
@@ -84,11 +85,14 @@ bool writeBank(const BankSource &bank, const BankPainter &painter, const QString
             return false;
         for (qsizetype n = 1; n <= grade.questions.size(); ++n) {
             const QuestionSource &q = grade.questions.at(n - 1);
+            // Each picture carries its text, for the learner who hears the drill instead of seeing it.
             if (!writeGifs([&](int scale) { return painter.question(q.question, scale); },
-                           QStringLiteral("%1/q%2.gif").arg(questions).arg(n), std::nullopt, error))
+                           QStringLiteral("%1/q%2.gif").arg(questions).arg(n), std::nullopt, error,
+                           ScreenReaderText::question(q.question)))
                 return false;
             if (!writeGifs([&](int scale) { return painter.choices(q.choices, scale); },
-                           QStringLiteral("%1/a%2.gif").arg(choices).arg(n), std::nullopt, error))
+                           QStringLiteral("%1/a%2.gif").arg(choices).arg(n), std::nullopt, error,
+                           ScreenReaderText::choices(q.choices)))
                 return false;
         }
     }

@@ -31,10 +31,14 @@ QString gifError(int code)
 
 } // namespace
 
-bool writeGif(const QImage& image, const QString& path, std::optional<QRgb> transparent, QString* error)
+bool writeGif(const QImage& image, const QString& path, std::optional<QRgb> transparent, QString* error,
+              const QString& comment)
 {
     if (image.isNull() || image.width() > 65535 || image.height() > 65535)
         return fail(error, path, QStringLiteral("cannot write an empty or oversized picture as GIF"));
+    // giflib takes the comment as a C string: it would end at the first NUL.
+    if (comment.contains(QChar(0)))
+        return fail(error, path, QStringLiteral("a GIF comment cannot hold a NUL character"));
 
     const ColourQuantizer::Result q = ColourQuantizer::quantize(image, transparent, 256);
     const QList<QRgb> table = q.image.colorTable();
@@ -69,9 +73,16 @@ bool writeGif(const QImage& image, const QString& path, std::optional<QRgb> tran
         return fail(error, path, gifError(failing));
     };
 
-    EGifSetGifVersion(gif, transparent.has_value());
+    EGifSetGifVersion(gif, transparent.has_value() || !comment.isEmpty());
     if (EGifPutScreenDesc(gif, image.width(), image.height(), bits, 0, map) == GIF_ERROR)
         return closeWithError(gif->Error);
+
+    if (!comment.isEmpty()) {
+        // giflib cuts the text into sub-blocks of 255 bytes.
+        const QByteArray text = comment.toUtf8();
+        if (EGifPutComment(gif, text.constData()) == GIF_ERROR)
+            return closeWithError(gif->Error);
+    }
 
     if (transparent) {
         GraphicsControlBlock gcb{};

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QStringDecoder>
 
 namespace {
 
@@ -16,6 +17,20 @@ namespace {
 constexpr int AllocationLimitMB = 64;
 // A 24-bit BMP of the largest accepted size takes 48 MB; nothing longer is read into memory.
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+// A question with its four choices needs a few hundred bytes; a longer comment is not ours.
+constexpr qsizetype MaxTextBytes = 4096;
+
+// The text a GIF carries in its comment: strict UTF-8, or none at all.
+QString gifText(const QByteArray &data)
+{
+    const QByteArray comment = PictureFileCheck::gifComment(data);
+    if (comment.isEmpty() || comment.size() > MaxTextBytes)
+        return {};
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(comment);
+    return utf8.hasError() ? QString() : text;
+}
 
 QString readerError(const QImageReader &reader)
 {
@@ -56,19 +71,29 @@ QImage DataPictureLoader::decode(const QString &file)
     if (!reported.isValid() || reader.format().isEmpty())
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file, data.isEmpty() ? QStringLiteral("the file is empty")
                                                                                  : readerError(reader));
-    const QString damage = PictureFileCheck::damage(data, reader.format());
+    const QByteArray format = reader.format(); // the reader forgets it once it has read
+    const QString damage = PictureFileCheck::damage(data, format);
     if (!damage.isEmpty())
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file, damage);
     QImage image = reader.read();
     if (image.isNull())
         throw RuntimeError(RuntimeError::Kind::NotAPicture, file, readerError(reader));
+    if (format == "gif")
+        if (const QString text = gifText(data); !text.isEmpty())
+            image.setText(TextKey, text);
     return image;
 }
 
 QPixmap DataPictureLoader::load(const QString &path, qreal devicePixelRatio)
 {
+    return loadWithText(path, devicePixelRatio).picture;
+}
+
+PictureWithText DataPictureLoader::loadWithText(const QString &path, qreal devicePixelRatio)
+{
     const PictureDensity::Choice choice = PictureDensity::choose(path, devicePixelRatio, DataFile::locate);
-    QPixmap picture = QPixmap::fromImage(decode(choice.file));
+    const QImage image = decode(choice.file);
+    QPixmap picture = QPixmap::fromImage(image);
     picture.setDevicePixelRatio(choice.devicePixelRatio);
-    return picture;
+    return {picture, image.text(TextKey)};
 }

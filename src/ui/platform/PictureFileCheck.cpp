@@ -22,8 +22,9 @@ quint32 u32(const QByteArray &data, qsizetype at)
 
 struct GifScan
 {
-    QSize extent;    // the logical screen, grown to hold the first image
+    QSize extent;       // the logical screen, grown to hold the first image
     QString damage;
+    QByteArray comment; // the comment extensions before the end of the first image, joined
 };
 
 // Walks the blocks up to the end of the first image's data (the only frame shown); a missing
@@ -41,12 +42,18 @@ GifScan scanGif(const QByteArray &data)
     const auto flags = static_cast<unsigned char>(data[10]);
     if (flags & 0x80)
         at += 3 * (qsizetype(2) << (flags & 7));
-    const auto skipSubBlocks = [&]() -> bool {
+    // Steps over a chain of data sub-blocks, appending their bytes to `into` when given; false
+    // when a length runs past the end of the data.
+    const auto skipSubBlocks = [&](QByteArray *into = nullptr) -> bool {
         while (at < size) {
             const auto length = static_cast<unsigned char>(data[at]);
+            if (at + 1 + length > size)
+                return false;
+            if (into)
+                into->append(data.constData() + at + 1, length);
             at += 1 + length;
             if (length == 0)
-                return at <= size;
+                return true;
         }
         return false;
     };
@@ -57,8 +64,9 @@ GifScan scanGif(const QByteArray &data)
             return scan;
         }
         if (introducer == 0x21) {
+            const bool isComment = at + 1 < size && static_cast<unsigned char>(data[at + 1]) == 0xFE;
             at += 2;
-            if (!skipSubBlocks())
+            if (!skipSubBlocks(isComment ? &scan.comment : nullptr))
                 break;
         } else if (introducer == 0x2C) {
             if (at + 10 > size)
@@ -131,6 +139,12 @@ QString damage(const QByteArray &data, const QByteArray &format)
     if (format == "jpeg" || format == "jpg")
         return jpegDamage(data);
     return {};
+}
+
+QByteArray gifComment(const QByteArray &data)
+{
+    const GifScan scan = scanGif(data);
+    return scan.damage.isEmpty() ? scan.comment : QByteArray();
 }
 
 QSize declaredSize(const QByteArray &data, const QByteArray &format)

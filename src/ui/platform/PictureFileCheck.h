@@ -18,4 +18,8 @@ QString damage(const QByteArray &data, const QByteArray &format);
 // invalid size for other formats, whose reported size is what Qt allocates.
 QSize declaredSize(const QByteArray &data, const QByteArray &format);
 
+// The bytes of a whole GIF's comment extensions that come before the end of its first image,
+// joined; empty for a GIF without one and for a cut or damaged file.
+QByteArray gifComment(const QByteArray &data);
+
 } // namespace PictureFileCheck

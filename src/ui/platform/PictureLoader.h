@@ -3,6 +3,14 @@
 #include <QPixmap>
 #include <QString>
 
+// A picture and the text it carries for assistive technology (a GIF's comment); the text is
+// empty where the file carries none or none that can be read.
+struct PictureWithText
+{
+    QPixmap picture;
+    QString text;
+};
+
 // Loads pictures from the data folders.
 class PictureLoader
 {
@@ -15,4 +23,9 @@ public:
     virtual QPixmap load(const QString &path, qreal devicePixelRatio) = 0;
     // For a window of ordinary density.
     QPixmap load(const QString &path) { return load(path, 1.0); }
+    // The same, with the picture's text; a loader that reads no text gives an empty one.
+    virtual PictureWithText loadWithText(const QString &path, qreal devicePixelRatio)
+    {
+        return {load(path, devicePixelRatio), QString()};
+    }
 };
