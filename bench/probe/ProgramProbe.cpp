@@ -16,7 +16,7 @@
 #include "ui/PictureButton.h"
 #include "ui/PictureLabel.h"
 #include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/MediaSoundPlayer.h"
+#include "ui/platform/LoadableSoundPlayer.h"
 #include "ui/platform/MixingRandomSource.h"
 #include "ui/platform/Stage.h"
 #include "ui/platform/SystemClock.h"
@@ -256,7 +256,7 @@ int main(int argc, char *argv[])
 
     SkippingClock clock;
     MixingRandomSource random;
-    MediaSoundPlayer sound;
+    LoadableSoundPlayer sound(QStringLiteral(BUNPO_BIN_DIR));
     DataPictureLoader pictures;
     Program program(baseDirFrom(QStringLiteral(BUNPO_BIN_DIR)), clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });
@@ -278,7 +278,7 @@ int main(int argc, char *argv[])
     MenuScreen &menu = program.menu();
     firstPaint.armWindow([&menu]() -> QWidget * { return menu.window(); });
 
-    StartupWarmup warmup({[&sound] { sound.prepareOutput(); }});
+    StartupWarmup warmup({[&sound] { sound.prepare(); }});
     warmup.watch();
     bool started = false;
     ErrorGuard::run([&] {
