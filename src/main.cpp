@@ -6,7 +6,7 @@
 #include "app/StartupWarmup.h"
 #include "ui/ErrorGuard.h"
 #include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/MediaSoundPlayer.h"
+#include "ui/platform/LoadableSoundPlayer.h"
 #include "ui/platform/MixingRandomSource.h"
 #include "ui/platform/SystemClock.h"
 
@@ -55,12 +55,12 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     MixingRandomSource random;
-    MediaSoundPlayer sound;
+    LoadableSoundPlayer sound(QCoreApplication::applicationDirPath());
     DataPictureLoader pictures;
     Program program(baseDir, clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });
 
-    StartupWarmup warmup({[&sound] { sound.prepareOutput(); }});
+    StartupWarmup warmup({[&sound] { sound.prepare(); }});
     warmup.watch();
     bool started = false;
     ErrorGuard::run([&] {

@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 #include "support/WavBytes.h"
-#include "ui/platform/MediaSoundPlayer.h"
+#include "sound/MediaSoundPlayer.h"
+#include "ui/platform/LoadableSoundPlayer.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void soundsInARow();
     void replacedFileIsReadAgain();
     void answersWithoutABackend();
+    void missingModuleStaysSilent();
 
 private:
     // Plays and lets events run for `ms`; fails if the event loop stops turning.
@@ -235,6 +237,28 @@ void TestSound::answersWithoutABackend()
     QVERIFY2(child.exitCode() == 0, qPrintable(errors));
     QCOMPARE(errors.count(QStringLiteral("o.wav")), 1);
     QVERIFY2(errors.contains(QStringLiteral("\"no-such-backend\", which is not installed")), qPrintable(errors));
+}
+
+// A program whose sound module is missing (an install that left it out) answers in silence and
+// says so once, whatever it is asked to play.
+void TestSound::missingModuleStaysSilent()
+{
+    const QString path = m_dir.filePath(QStringLiteral("unheard.wav"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(wav(2205, 2205));
+    file.close();
+    QTemporaryDir empty;
+    StderrCapture errors;
+    LoadableSoundPlayer player(empty.path());
+    player.stop();
+    player.prepare();
+    player.play(path);
+    player.play(path);
+    player.stop();
+    QCOMPARE(errors.lines(QStringLiteral("cannot load the sound module")).size(), 1);
+    QCOMPARE(errors.lines(QStringLiteral("bunpo-drill:")).size(), 1);
+    errors.restore();
 }
 
 BUNPO_TEST_MAIN(TestSound)

@@ -3,7 +3,7 @@
 // then the conversion of what it read into an audio output's format.
 #include "support/TestMain.h"
 #include "support/WavBytes.h"
-#include "ui/platform/PcmConverter.h"
+#include "sound/PcmConverter.h"
 #include "ui/platform/WavReader.h"
 
 #include <QTest>

@@ -24,6 +24,7 @@ protected:
         ProbeReport::print("painted_ns", double(ProbeReport::monotonicNow()));
         QTimer::singleShot(m_holdMs, this, [] {
             ProbeReport::print("rss_kb", double(ProbeReport::residentKb()));
+            ProbeReport::print("anon_kb", double(ProbeReport::anonymousKb()));
             QCoreApplication::exit(0);
         });
     }

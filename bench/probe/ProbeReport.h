@@ -27,6 +27,19 @@ inline qint64 residentKb()
     return 0;
 }
 
+// Of the resident memory, the kB in anonymous pages (heap, stacks, pixel buffers): the rest
+// are mapped files (libraries, fonts), shared with every process that maps them.
+inline qint64 anonymousKb()
+{
+    QFile rollup(QStringLiteral("/proc/self/smaps_rollup"));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : rollup.readAll().split('\n'))
+        if (line.startsWith("Anonymous:"))
+            return line.mid(10).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
 inline void print(const char *name, double value)
 {
     std::printf("%s %.6f\n", name, value);

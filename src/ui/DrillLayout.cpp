@@ -75,8 +75,12 @@ QFont chooseMincho(const QStringList &preferred, int pixelSize)
         bool coversAll = true;
         for (const QChar c : digits)
             coversAll = coversAll && metrics.inFontUcs4(c.unicode());
-        if (coversAll)
+        // The labels show digits alone: the first face that draws them all is the only one
+        // they need, and the faces after it are never opened (each costs its file's pages).
+        if (coversAll) {
             families.append(family);
+            break;
+        }
     }
     QFont font;
     font.setFamilies(families.isEmpty() ? preferred : families);

@@ -1,4 +1,4 @@
-// bunpo-answering-drill BASE_DIR: the program as main() builds it, with its real sound player,
+// bunpo-answering-drill BASE_DIR: the program as main() builds it, with its real sound module,
 // on the data folders under BASE_DIR. It opens the drill, answers one question right and one
 // wrong, and ends through the drill's end button; the exit status says whether it got there.
 #include "app/MenuScreen.h"
@@ -9,7 +9,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/PictureButton.h"
 #include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/MediaSoundPlayer.h"
+#include "ui/platform/LoadableSoundPlayer.h"
 #include "ui/platform/MixingRandomSource.h"
 #include "ui/platform/Stage.h"
 #include "ui/platform/SystemClock.h"
@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     MixingRandomSource random;
-    MediaSoundPlayer sound;
+    LoadableSoundPlayer sound(QStringLiteral(BUNPO_BIN_DIR));
     DataPictureLoader pictures;
     Program program(baseDirFrom(QString::fromLocal8Bit(argv[1])), clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });

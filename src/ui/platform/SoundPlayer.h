@@ -13,4 +13,7 @@ public:
     virtual void play(const QString &path) = 0;
     // Ends a sound still playing (the Drill screen going away takes its sound with it).
     virtual void stop() = 0;
+    // Gets ready for the first sound ahead of time (opens the audio output); reads no sound
+    // file. The first play() does it otherwise.
+    virtual void prepare() {}
 };

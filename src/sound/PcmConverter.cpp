@@ -1,4 +1,4 @@
-#include "ui/platform/PcmConverter.h"
+#include "sound/PcmConverter.h"
 
 #include <QtEndian>
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "ui/platform/MediaSoundPlayer.h"
+#include "sound/MediaSoundPlayer.h"
 
 #include "bank/DataFile.h"
-#include "ui/platform/BackendMediaPlayer.h"
-#include "ui/platform/PcmConverter.h"
+#include "sound/BackendMediaPlayer.h"
+#include "sound/PcmConverter.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -19,7 +19,7 @@ MediaSoundPlayer::~MediaSoundPlayer()
         m_sink->stop();
 }
 
-void MediaSoundPlayer::prepareOutput()
+void MediaSoundPlayer::prepare()
 {
     if (m_outputChecked)
         return;
@@ -70,7 +70,7 @@ void MediaSoundPlayer::play(const QString &path)
     case WavReader::Verdict::Read:
         break;
     }
-    prepareOutput();
+    prepare();
     if (!m_sink)
         return;
     if (entry.converted.isEmpty())

@@ -1,4 +1,4 @@
-#include "ui/platform/BackendMediaPlayer.h"
+#include "sound/BackendMediaPlayer.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>

@@ -28,10 +28,8 @@ public:
 
     void play(const QString &path) override;
     void stop() override;
-
-    // Opens the default audio output ahead of the first sound; reads no sound file. The
-    // first play() does it otherwise.
-    void prepareOutput();
+    // Opens the default audio output.
+    void prepare() override;
 
 private:
     void playThroughBackend(const QString &file, const QString &problem);
