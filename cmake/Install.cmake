@@ -18,6 +18,8 @@ set(BUNPO_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(BUNPO_GENERATED_DIR ${CMAKE_BINARY_DIR}/packaging)
 
 install(TARGETS bunpo-drill RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound module, where the program looks for it when it is not beside it: bin/../lib/bunpo-drill.
+install(TARGETS bunpo-sound LIBRARY DESTINATION lib/bunpo-drill RUNTIME DESTINATION lib/bunpo-drill)
 if(TARGET bunpo-bank)
   install(TARGETS bunpo-bank RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     MixingRandomSource random;
-    LoadableSoundPlayer sound(QCoreApplication::applicationDirPath());
+    LoadableSoundPlayer sound(LoadableSoundPlayer::moduleFoldersOf(QCoreApplication::applicationDirPath()));
     DataPictureLoader pictures;
     Program program(baseDir, clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });

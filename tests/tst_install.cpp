@@ -67,6 +67,8 @@ void TestInstall::installedFiles_data()
                                 share + "doc/bunpo-drill/GPL-3.0-or-later.txt",
                                 share + "doc/bunpo-drill/CC-BY-SA-4.0.txt", share + "doc/bunpo-drill/copyright"})
         QTest::newRow(qPrintable(file)) << file;
+    // The sound module, in the private folder where the installed program looks for it.
+    QTest::newRow("sound module") << QStringLiteral("lib/bunpo-drill/bunpo-sound*");
     // Man pages, compressed where gzip was found.
     for (const QString page : {"bunpo-drill.1", "bunpo-bank.1"})
         QTest::newRow(qPrintable(page)) << QStringLiteral(BUNPO_INSTALL_MANDIR "/man1/") + page + "*";

@@ -250,7 +250,7 @@ void TestSound::missingModuleStaysSilent()
     file.close();
     QTemporaryDir empty;
     StderrCapture errors;
-    LoadableSoundPlayer player(empty.path());
+    LoadableSoundPlayer player({empty.path()});
     player.stop();
     player.prepare();
     player.play(path);

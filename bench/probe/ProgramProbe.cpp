@@ -256,7 +256,7 @@ int main(int argc, char *argv[])
 
     SkippingClock clock;
     MixingRandomSource random;
-    LoadableSoundPlayer sound(QStringLiteral(BUNPO_BIN_DIR));
+    LoadableSoundPlayer sound({QStringLiteral(BUNPO_BIN_DIR)});
     DataPictureLoader pictures;
     Program program(baseDirFrom(QStringLiteral(BUNPO_BIN_DIR)), clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });

@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     MixingRandomSource random;
-    LoadableSoundPlayer sound(QStringLiteral(BUNPO_BIN_DIR));
+    LoadableSoundPlayer sound({QStringLiteral(BUNPO_BIN_DIR)});
     DataPictureLoader pictures;
     Program program(baseDirFrom(QString::fromLocal8Bit(argv[1])), clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QLibrary>
 
-LoadableSoundPlayer::LoadableSoundPlayer(const QString &moduleFolder) : m_moduleFolder(moduleFolder)
+LoadableSoundPlayer::LoadableSoundPlayer(const QStringList &moduleFolders) : m_moduleFolders(moduleFolders)
 {
 }
 
@@ -17,16 +17,29 @@ QString LoadableSoundPlayer::modulePath(const QString &moduleFolder)
     return QDir(moduleFolder).filePath(QStringLiteral("bunpo-sound"));
 }
 
+QStringList LoadableSoundPlayer::moduleFoldersOf(const QString &programFolder)
+{
+    return {programFolder, QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral("../lib/bunpo-drill")))};
+}
+
 SoundPlayer *LoadableSoundPlayer::player()
 {
     if (m_loadTried)
         return m_player.get();
     m_loadTried = true;
-    QLibrary module(modulePath(m_moduleFolder));
-    const auto create = reinterpret_cast<CreateSoundPlayer>(module.resolve(BUNPO_SOUND_MODULE_ENTRY));
+    CreateSoundPlayer create = nullptr;
+    QString why;
+    for (const QString &folder : std::as_const(m_moduleFolders)) {
+        QLibrary module(modulePath(folder));
+        create = reinterpret_cast<CreateSoundPlayer>(module.resolve(BUNPO_SOUND_MODULE_ENTRY));
+        if (create)
+            break;
+        if (why.isEmpty())
+            why = module.errorString();
+    }
     if (!create) {
         m_warnings.warn(QStringLiteral("<module>"),
-                        QStringLiteral("cannot load the sound module, sounds stay silent: %1").arg(module.errorString()));
+                        QStringLiteral("cannot load the sound module, sounds stay silent: %1").arg(why));
         return nullptr;
     }
     m_player.reset(create());

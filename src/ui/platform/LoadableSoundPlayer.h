@@ -4,16 +4,18 @@
 #include "ui/platform/WarnOnce.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // The program's sound player as main() makes it: the player of the sound module, loaded from
-// the program's folder at prepare() or at the first sound, so that start-up never waits for Qt
+// the first of its folders that holds it, at prepare() or at the first sound, so that start-up never waits for Qt
 // Multimedia. Where the module cannot be loaded the program stays silent and says so once.
 class LoadableSoundPlayer : public SoundPlayer
 {
 public:
-    // moduleFolder: the folder of the sound module ("bunpo-sound" with the platform's suffix).
-    explicit LoadableSoundPlayer(const QString &moduleFolder);
+    // moduleFolders: where the sound module ("bunpo-sound" with the platform's suffix) may lie,
+    // in the order they are tried.
+    explicit LoadableSoundPlayer(const QStringList &moduleFolders);
     ~LoadableSoundPlayer() override;
 
     void play(const QString &path) override;
@@ -22,12 +24,15 @@ public:
 
     // The module's file without its suffix.
     static QString modulePath(const QString &moduleFolder);
+    // The program's own folder (a build, a copied folder), then the installed place beside the
+    // program's prefix (bin/../lib/bunpo-drill).
+    static QStringList moduleFoldersOf(const QString &programFolder);
 
 private:
     // The module's player, loaded at the first need; null where the module cannot be loaded.
     SoundPlayer *player();
 
-    QString m_moduleFolder;
+    QStringList m_moduleFolders;
     bool m_loadTried = false;
     std::unique_ptr<SoundPlayer> m_player;
     WarnOnce m_warnings;
