@@ -136,16 +136,13 @@ void ScreenWindow::open()
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     show();
+    // Once, as the screen opens: a window that comes back from being minimised or from another
+    // workspace keeps the control the user moved to.
+    if (m_initialFocus)
+        m_initialFocus->setFocus(Qt::OtherFocusReason);
     // A window manager activates a new window itself; without one (or with a strict one) the
     // keyboard focus and tooltips would wait for the first click.
     activateWindow();
-}
-
-void ScreenWindow::showEvent(QShowEvent *event)
-{
-    if (m_initialFocus)
-        m_initialFocus->setFocus(Qt::OtherFocusReason);
-    QWidget::showEvent(event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

@@ -38,7 +38,8 @@ public:
     // Shows the window centred on the screen.
     void open();
 
-    // The control that holds the keyboard focus when the window opens.
+    // The control that holds the keyboard focus when the window opens (not each time it is
+    // shown again).
     void setInitialFocus(QWidget *control);
 
     // Loads a built-in picture compiled into the program.
@@ -53,7 +54,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
