@@ -77,6 +77,8 @@ private Q_SLOTS:
     void moves();
     void doubleClicks_data();
     void doubleClicks();
+    void windowsAreCentred_data();
+    void windowsAreCentred();
     void cleanup();
 
 private:
@@ -315,6 +317,39 @@ void TestFlow::doubleClicks()
     ScreenWindow *now = navigator.current()->window();
     QVERIFY(qobject_cast<PictureButton *>(now->childAt(now->mapFromGlobal(global))));
     QVERIFY(ReportedErrors::list().isEmpty());
+}
+
+void TestFlow::windowsAreCentred_data()
+{
+    QTest::addColumn<QStringList>("path"); // clicks that open the screen, as in moves()
+    QTest::newRow("menu") << QStringList{};
+    QTest::newRow("drill") << QStringList{"menu:drill"};
+    QTest::newRow("grade") << QStringList{"menu:grade"};
+    QTest::newRow("menu again") << QStringList{"menu:grade", "grade:2", "grade:ok"};
+}
+
+// The whole window, its frame included, stands in the middle of the screen's free area, to
+// the pixel: the two gaps on either side differ by the odd pixel at most.
+void TestFlow::windowsAreCentred()
+{
+    QFETCH(QStringList, path);
+
+    ReportedErrors::list().clear();
+    m_program = std::make_unique<Program>(m_dir.path(), m_clock, m_random, m_sound, m_pictures);
+    m_program->start();
+    for (const QString &token : path) {
+        act(token);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ScreenWindow *w = m_program->navigator().current()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCoreApplication::processEvents();
+    const QRect area = w->screen()->availableGeometry();
+    const QRect frame = w->frameGeometry();
+    const int left = frame.left() - area.left(), right = area.right() - frame.right();
+    const int top = frame.top() - area.top(), bottom = area.bottom() - frame.bottom();
+    QVERIFY2(qAbs(left - right) <= 1 && qAbs(top - bottom) <= 1,
+             qPrintable(QStringLiteral("gaps left %1, right %2, top %3, bottom %4").arg(left).arg(right).arg(top).arg(bottom)));
 }
 
 void TestFlow::cleanup()

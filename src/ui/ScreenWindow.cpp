@@ -7,11 +7,11 @@
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 ScreenWindow::ScreenWindow(const Design &design, const LayoutTable &controls)
@@ -131,11 +131,12 @@ void ScreenWindow::paintEvent(QPaintEvent *)
 
 void ScreenWindow::open()
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centre();
     show();
+    // A window manager frames the window once it is mapped: centre it again then if its frame
+    // is not the one assumed.
+    m_awaitingFrame = true;
+    windowHandle()->installEventFilter(this);
     // Once, as the screen opens: a window that comes back from being minimised or from another
     // workspace keeps the control the user moved to.
     if (m_initialFocus)
@@ -143,6 +144,56 @@ void ScreenWindow::open()
     // A window manager activates a new window itself; without one (or with a strict one) the
     // keyboard focus and tooltips would wait for the first click.
     activateWindow();
+}
+
+namespace {
+// The frame that the last screen window was given: the three screens' windows are alike, so
+// the next one can be placed right before the window manager frames it.
+QMargins lastFrame;
+} // namespace
+
+QMargins ScreenWindow::frameMargins() const
+{
+    const QRect frame = frameGeometry(), client = geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
+
+void ScreenWindow::centre(const QMargins &frame)
+{
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    const QRect area = where->availableGeometry();
+    const QSize outer = size().grownBy(frame);
+    // A window's position is its frame's.
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void ScreenWindow::centre()
+{
+    const QMargins known = frameMargins();
+    centre(known.isNull() ? lastFrame : known);
+}
+
+bool ScreenWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The frame is known once the window manager has framed the window: by its first exposure
+    // as a rule, by a later move or exposure when it is slow. With no frame to be seen (no
+    // window manager) the first placing holds.
+    const bool placed = event->type() == QEvent::Expose || event->type() == QEvent::Move;
+    if (m_awaitingFrame && watched == windowHandle() && placed) {
+        const QMargins frame = frameMargins();
+        if (!frame.isNull()) {
+            m_awaitingFrame = false;
+            windowHandle()->removeEventFilter(this);
+            if (frame != lastFrame) {
+                lastFrame = frame;
+                centre(frame);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

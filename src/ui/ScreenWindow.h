@@ -35,7 +35,7 @@ public:
     QLabel *label(const QString &name) const;
     QWidget *control(const QString &name) const;
 
-    // Shows the window centred on the screen.
+    // Shows the window with its frame centred on the screen's free area.
     void open();
 
     // The control that holds the keyboard focus when the window opens (not each time it is
@@ -56,12 +56,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls(const LayoutTable &controls);
+    // Moves the window, frame included, to the middle of its screen's free area; before it is
+    // framed, with the frame the last window had.
+    void centre();
+    void centre(const QMargins &frame);
+    QMargins frameMargins() const;
 
     QColor m_background;
     QPixmap m_backgroundPicture;
     QHash<QString, QWidget *> m_controls;
     QWidget *m_initialFocus = nullptr;
+    bool m_awaitingFrame = false;
 };
