@@ -1,6 +1,7 @@
 #include "ui/ScreenWindow.h"
 
 #include "ui/BuiltinPictures.h"
+#include "ui/NumberLabel.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureLabel.h"
 #include "ui/RuntimeError.h"
@@ -60,7 +61,8 @@ void ScreenWindow::createControls(const LayoutTable &controls)
             break;
         }
         case ControlKind::Label: {
-            auto *label = new QLabel(this);
+            // Only numbers are shown in labels here.
+            auto *label = new NumberLabel(this);
             label->setGeometry(Twips::toPixels(row->left, row->top, row->width, row->height));
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(false);
