@@ -1,6 +1,7 @@
 #include "ui/PictureButton.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -81,27 +82,50 @@ void PictureButton::mouseMoveEvent(QMouseEvent *event)
 
 namespace {
 
-// Return, and Enter on either keyboard, with no other modifier.
-bool isEnterKey(const QKeyEvent *event)
+// Space, Return, and Enter on either keyboard, with no other modifier.
+bool isPressKey(const QKeyEvent *event)
 {
-    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    const int key = event->key();
+    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// When each of those keys was last let go, over all buttons: a held key's repeats move on to
+// the button that takes the focus.
+QHash<int, quint64> &lastRelease()
+{
+    static QHash<int, quint64> moments;
+    return moments;
+}
+
+// Whether the key moment belongs to a held key's auto-repeat. The window system does not
+// always say so (under X11 a busy program may see a repeat as a release and a fresh press);
+// a press in the very millisecond of the key's last release is one all the same.
+bool isRepeat(const QKeyEvent *event)
+{
+    if (event->isAutoRepeat())
+        return true;
+    if (event->type() != QEvent::KeyPress || event->timestamp() == 0)
+        return false;
+    const auto released = lastRelease().constFind(event->key());
+    return released != lastRelease().cend() && *released == event->timestamp();
+}
+
 // The same key moment told as Space, which the button knows how to take: down when pressed,
-// clicked when let go, auto-repeat ignored.
+// clicked when let go, repeats ignored.
 QKeyEvent asSpace(const QKeyEvent *event)
 {
-    return QKeyEvent(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), event->isAutoRepeat());
+    return QKeyEvent(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), isRepeat(event));
 }
 
 } // namespace
 
 void PictureButton::keyPressEvent(QKeyEvent *event)
 {
-    // Return and Enter press the focused button as Space does. Acting on the release keeps a
-    // held key from clicking again, here or on the button that takes the focus next.
-    if (isEnterKey(event)) {
+    // Return and Enter press the focused button as Space does. Acting on the release, and
+    // never on a repeat, keeps a held key from clicking again, here or on the button that
+    // takes the focus next.
+    if (isPressKey(event)) {
         QKeyEvent space = asSpace(event);
         QAbstractButton::keyPressEvent(&space);
         event->setAccepted(space.isAccepted());
@@ -112,8 +136,10 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
 
 void PictureButton::keyReleaseEvent(QKeyEvent *event)
 {
-    if (isEnterKey(event)) {
+    if (isPressKey(event)) {
         QKeyEvent space = asSpace(event);
+        if (event->timestamp() != 0)
+            lastRelease().insert(event->key(), event->timestamp());
         QAbstractButton::keyReleaseEvent(&space);
         event->setAccepted(space.isAccepted());
         return;

@@ -1,6 +1,7 @@
 #include "support/SystemInput.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QWindow>
 
@@ -28,20 +29,33 @@ void doubleClick(const WindowNow &window, QPoint global)
 
 void playKey(const WindowNow &window, int key, Qt::KeyboardModifiers modifiers, const QString &script)
 {
-    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : key == Qt::Key_Tab ? QStringLiteral("\t")
-                                                                                         : QStringLiteral("\r");
-    for (const QChar step : script) {
-        if (step == QLatin1Char('.')) {
-            QTest::qWait(150);
-            continue;
-        }
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    static quint64 now = 1000; // key moments, in milliseconds, as the window system stamps them
+    auto send = [&](QEvent::Type type, bool repeated) {
         QWindow *target = window();
-        if (!target)
+        if (!target || !target->focusObject())
             return;
-        const bool press = step.toLower() == QLatin1Char('p');
-        const bool repeated = step.isLower();
-        qt_handleKeyEvent(target, press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, text, repeated);
+        QKeyEvent event(type, key, modifiers, text, repeated);
+        event.setTimestamp(now);
+        QCoreApplication::sendEvent(target->focusObject(), &event);
         QCoreApplication::processEvents();
+    };
+    for (const QChar step : script) {
+        now += 40;
+        switch (step.unicode()) {
+        case '.':
+            QTest::qWait(150);
+            now += 150;
+            break;
+        case 'P': send(QEvent::KeyPress, false); break;
+        case 'R': send(QEvent::KeyRelease, false); break;
+        case 'p': send(QEvent::KeyPress, true); break;
+        case 'r': send(QEvent::KeyRelease, true); break;
+        case 'x': // a repeat told as a release and a fresh press in the same millisecond
+            send(QEvent::KeyRelease, false);
+            send(QEvent::KeyPress, false);
+            break;
+        }
     }
 }
 
