@@ -107,38 +107,57 @@ void TestDataPaths::paths()
 
 void TestDataPaths::locate_data()
 {
-    QTest::addColumn<QStringList>("files"); // in the data folder
+    QTest::addColumn<QString>("base");      // the data folder inside the temporary folder ("" is that folder)
+    QTest::addColumn<QStringList>("files"); // in the temporary folder
     QTest::addColumn<QString>("asked");     // relative data path, as the program forms it
-    QTest::addColumn<QString>("found");     // relative path of this system
+    QTest::addColumn<QString>("found");     // path of this system, relative to the temporary folder
 
-    QTest::newRow("exact") << QStringList{"answer/g4_1.ans"} << "\\answer\\g4_1.ans" << "answer/g4_1.ans";
-    QTest::newRow("folder and file in capitals") << QStringList{"Answer/G4_1.ANS"} << "\\answer\\g4_1.ans"
+    QTest::newRow("exact") << "" << QStringList{"answer/g4_1.ans"} << "\\answer\\g4_1.ans" << "answer/g4_1.ans";
+    QTest::newRow("folder and file in capitals") << "" << QStringList{"Answer/G4_1.ANS"} << "\\answer\\g4_1.ans"
                                                  << "Answer/G4_1.ANS";
-    QTest::newRow("mixed case, two levels") << QStringList{"Question/G3_4/Q12.GIF", "question/g3_4/q1.gif"}
+    QTest::newRow("mixed case, two levels") << "" << QStringList{"Question/G3_4/Q12.GIF", "question/g3_4/q1.gif"}
                                             << "\\question\\g3_4\\q12.gif" << "Question/G3_4/Q12.GIF";
-    QTest::newRow("exact name wins over another case") << QStringList{"SOUND/O.WAV", "sound/o.wav"}
+    QTest::newRow("exact name wins over another case") << "" << QStringList{"SOUND/O.WAV", "sound/o.wav"}
                                                        << "\\sound\\o.wav" << "sound/o.wav";
-    QTest::newRow("exact folder lacks the file") << QStringList{"title/x.gif", "TITLE/R3B.GIF"} << "\\title\\r3b.gif"
-                                                 << "TITLE/R3B.GIF";
-    QTest::newRow("found nowhere: the exact path") << QStringList{"Answer/g4_2.ans"} << "\\answer\\g4_1.ans"
+    QTest::newRow("exact folder lacks the file") << "" << QStringList{"title/x.gif", "TITLE/R3B.GIF"}
+                                                 << "\\title\\r3b.gif" << "TITLE/R3B.GIF";
+    QTest::newRow("found nowhere: the exact path") << "" << QStringList{"Answer/g4_2.ans"} << "\\answer\\g4_1.ans"
                                                    << "answer/g4_1.ans";
-    QTest::newRow("folder missing: the exact path") << QStringList{} << "\\choices\\g4_1\\a3.gif"
+    QTest::newRow("folder missing: the exact path") << "" << QStringList{} << "\\choices\\g4_1\\a3.gif"
                                                     << "choices/g4_1/a3.gif";
+
+    // A folder of this system may hold a backslash in its name: it is part of the base folder,
+    // not a separator, and only what follows the base is the program's own spelling.
+    if (QDir::separator() == QLatin1Char('\\'))
+        return; // no such name where the backslash separates folders
+    QTest::newRow("backslash in the base folder") << "drill\\v2" << QStringList{"drill\\v2/answer/g4_1.ans"}
+                                                  << "\\answer\\g4_1.ans" << "drill\\v2/answer/g4_1.ans";
+    QTest::newRow("backslash in the base, other case") << "drill\\v2" << QStringList{"drill\\v2/Sound/O.WAV"}
+                                                       << "\\sound\\o.wav" << "drill\\v2/Sound/O.WAV";
+    QTest::newRow("backslash in the base, found nowhere") << "drill\\v2" << QStringList{}
+                                                          << "\\answer\\g4_1.ans" << "drill\\v2/answer/g4_1.ans";
+    QTest::newRow("a look-alike folder is not the base") << "drill\\v2"
+                                                         << QStringList{"drill/v2/answer/g4_1.ans", "drill\\v2/x"}
+                                                         << "\\answer\\g4_1.ans" << "drill\\v2/answer/g4_1.ans";
 }
 
 void TestDataPaths::locate()
 {
+    QFETCH(QString, base);
     QFETCH(QStringList, files);
     QFETCH(QString, asked);
     QFETCH(QString, found);
 
     QTemporaryDir dir;
+    if (!base.isEmpty())
+        QVERIFY(QDir(dir.path()).mkpath(base));
     for (const QString &file : files) {
         QVERIFY(QDir(dir.path()).mkpath(QFileInfo(file).path()));
         QFile f(dir.filePath(file));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
-    QCOMPARE(DataFile::locate(dir.path() + asked), dir.path() + '/' + found);
+    const QString baseDir = base.isEmpty() ? dir.path() : dir.filePath(base);
+    QCOMPARE(DataFile::locate(baseDir + asked), dir.path() + '/' + found);
 }
 
 void TestDataPaths::answerFileFromAWindowsCopy()

@@ -1,5 +1,7 @@
-// The Drill screen's commands: leaving at any moment, and the next question's pictures.
+// The Drill screen's commands: leaving at any moment, the next question's pictures, and the
+// next-question button from the keyboard.
 
+#include "support/SystemInput.h"
 #include "tst_drill_fixture.h"
 
 #include <QPointer>
@@ -16,6 +18,7 @@ private Q_SLOTS:
     void leavingEndsEveryStage_data();
     void leavingEndsEveryStage();
     void missingChoicesPictureStopsAfterTheQuestionPicture();
+    void returnHeldOnNextAnswersNothing();
 };
 
 void TestDrillCommands::leavingEndsEveryStage_data()
@@ -115,6 +118,32 @@ void TestDrillCommands::missingChoicesPictureStopsAfterTheQuestionPicture()
     QVERIFY2(error.subject().endsWith(QLatin1String("choices/g4_1/a3.gif")), qPrintable(error.message()));
     QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 3);
     QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 2);
+}
+
+// Return held down on the focused next-question button: the next question comes once, and the
+// key's auto-repeat, reaching the choice button that takes the focus, gives no answer.
+void TestDrillCommands::returnHeldOnNextAnswersNothing()
+{
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    QCOMPARE(rig.play("r"), QString());
+    QVERIFY(rig.settle());
+    PictureButton *next = rig.button(QStringLiteral("Command5"));
+    QVERIFY(rig.shown(QStringLiteral("Command5")));
+    next->setFocus();
+    const qsizetype soundsBefore = rig.sound.played.size();
+
+    SystemInput::playKey([&rig] { return rig.window()->windowHandle(); }, Qt::Key_Return, Qt::NoModifier,
+                         "P.rp.rp.rp.rp.x.x.x.x.R");
+
+    QCOMPARE(rig.question(), 2);
+    QVERIFY(!rig.shown(QStringLiteral("Command5")));
+    QCOMPARE(rig.f().AnswerLocked, qint16(0));
+    QCOMPARE(rig.f().Score, qint16(100));
+    QCOMPARE(rig.sound.played.size(), soundsBefore);
+    QVERIFY(!rig.anyRunning());
+    QVERIFY(!rig.shown(QStringLiteral("Image10")) && !rig.shown(QStringLiteral("Image11")));
 }
 
 BUNPO_TEST_MAIN(TestDrillCommands)

@@ -20,6 +20,9 @@ private Q_SLOTS:
     void controlsAsFirstSeen();
     void stackingFollowsTheTable();
     void windowLabelsAndFocus();
+    void numbersSitInTheMiddleOfTheirBoxes_data();
+    void numbersSitInTheMiddleOfTheirBoxes();
+    void choiceButtonsShowTheirWholePicture();
     void drillStartSetsItsFieldsAndShowsTheFirstQuestion();
     void everyShowingStartsAfresh();
     void drillStartErrors_data();
@@ -43,10 +46,10 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     row("Command4", 9000, 420, 1080, 435, true, "Exit", "終了");
     row("Command3", 7670, 420, 1080, 435, true, "Return (Esc)", "戻る");
     row("Command2", 6330, 420, 1080, 435, true, "Establish of drill grade", "設定");
-    row("Command1(4)", 6320, 4710, 660, 630, true, "Answer 4 (4)", "解答４");
-    row("Command1(3)", 5655, 4710, 660, 630, true, "Answer 3 (3)", "解答３");
-    row("Command1(2)", 5000, 4710, 660, 630, true, "Answer 2 (2)", "解答２");
-    row("Command1(1)", 4335, 4710, 660, 630, true, "Answer 1 (1)", "解答１");
+    row("Command1(4)", 6320, 4695, 660, 645, true, "Answer 4 (4)", "解答４");
+    row("Command1(3)", 5655, 4695, 660, 645, true, "Answer 3 (3)", "解答３");
+    row("Command1(2)", 5000, 4695, 660, 645, true, "Answer 2 (2)", "解答２");
+    row("Command1(1)", 4335, 4695, 660, 645, true, "Answer 1 (1)", "解答１");
     row("Image15", 3450, 2700, 4230, 1500, false);
     row("Image14", 1150, 2550, 600, 600, false);
     row("Image13", 3000, 2600, 5130, 1695, false);
@@ -133,13 +136,14 @@ void TestDrillLayout::windowLabelsAndFocus()
     QVERIFY(!rig.anyRunning());
 
     // Yellow bold Mincho, centred, empty until the first evaluation stage.
-    const struct { const char *name; int pixelSize; } labels[] = {{"Label1", 32}, {"Label2", 35}};
+    // The score's face or size is the one at which the widest score fits its label.
+    const struct { const char *name; int smallest, pixelSize; } labels[] = {{"Label1", 26, 32}, {"Label2", 35, 35}};
     for (const auto &expected : labels) {
         QLabel *label = window->label(expected.name);
         QVERIFY(label->text().isEmpty());
         QCOMPARE(label->alignment(), Qt::AlignCenter);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-        QCOMPARE(label->font().pixelSize(), expected.pixelSize);
+        QVERIFY(label->font().pixelSize() >= expected.smallest && label->font().pixelSize() <= expected.pixelSize);
         QVERIFY(label->font().bold());
         const QString family = QFontInfo(label->font()).family();
         QVERIFY2(family.contains(QLatin1String("Mincho")) || family.contains(QLatin1String("Serif CJK")),
@@ -157,6 +161,75 @@ void TestDrillLayout::windowLabelsAndFocus()
     } while (w != rig.choice(1));
     QCOMPARE(chain, QStringList({"Command1(1)", "Command1(2)", "Command1(3)", "Command1(4)", "Command2", "Command3",
                                  "Command4", "Command5"}));
+}
+
+void TestDrillLayout::numbersSitInTheMiddleOfTheirBoxes_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QRect>("field"); // inside the box picture: the part the number belongs in
+    QTest::addColumn<QString>("text");
+
+    // The score box's 点 begins 99 pixels in; the run box's white frame encloses x 80 to 139.
+    const QRect scoreField(1, 1, 96, 43), runField(81, 1, 58, 43);
+    QTest::newRow("score 11000") << "Label1" << "Image9" << scoreField << "11000";
+    QTest::newRow("score 10000") << "Label1" << "Image9" << scoreField << "10000";
+    QTest::newRow("score 10988") << "Label1" << "Image9" << scoreField << "10988";
+    QTest::newRow("score 100") << "Label1" << "Image9" << scoreField << "100";
+    QTest::newRow("run, full-width 5") << "Label2" << "Image8" << runField << QString::fromUtf8("５");
+    QTest::newRow("run, full-width 1") << "Label2" << "Image8" << runField << QString::fromUtf8("１");
+    QTest::newRow("run after a bonus, ordinary 0") << "Label2" << "Image8" << runField << "0";
+}
+
+// The yellow of a number stays inside its field with a margin of 2 pixels, clear of the score
+// box's 点 and the run box's frame, and sits in the middle of it from top to bottom, to a pixel.
+void TestDrillLayout::numbersSitInTheMiddleOfTheirBoxes()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, box);
+    QFETCH(QRect, field);
+    QFETCH(QString, text);
+
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    rig.window()->label(label)->setText(text);
+    const QRect boxArea = rig.image(box)->geometry();
+    const QImage seen = rig.window()->grab(boxArea).toImage();
+
+    QRect ink;
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x) {
+            const QColor c = seen.pixelColor(x, y);
+            if (c.red() > 150 && c.green() > 150 && c.blue() < 100)
+                ink |= QRect(x, y, 1, 1);
+        }
+    QVERIFY2(!ink.isEmpty(), "no yellow in the box");
+    const QString where = QStringLiteral("ink x %1..%2, y %3..%4 in field x %5..%6, y %7..%8")
+                              .arg(ink.left()).arg(ink.right()).arg(ink.top()).arg(ink.bottom())
+                              .arg(field.left()).arg(field.right()).arg(field.top()).arg(field.bottom());
+    QVERIFY2(field.adjusted(2, 2, -2, -2).contains(ink), qPrintable(where));
+    const int above = ink.top() - field.top(), below = field.bottom() - ink.bottom();
+    QVERIFY2(qAbs(above - below) <= 2, qPrintable(where));
+}
+
+// A choice button's face shows every row and column of its picture.
+void TestDrillLayout::choiceButtonsShowTheirWholePicture()
+{
+    DrillBank bank(tenAnswers());
+    DrillRig rig(bank);
+    rig.open();
+    rig.window()->setFocus(); // no focus frame over a face
+    for (int n = 1; n <= 4; ++n) {
+        PictureButton *button = rig.choice(n);
+        const QImage picture = button->picture().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage face = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint at((face.width() - picture.width()) / 2, (face.height() - picture.height()) / 2);
+        QVERIFY2(QRect(QPoint(0, 0), face.size()).contains(QRect(at, picture.size())),
+                 qPrintable(QStringLiteral("choice %1: a %2 x %3 picture on a %4 x %5 face")
+                                .arg(n).arg(picture.width()).arg(picture.height()).arg(face.width()).arg(face.height())));
+        QCOMPARE(face.copy(QRect(at, picture.size())), picture);
+    }
 }
 
 void TestDrillLayout::drillStartSetsItsFieldsAndShowsTheFirstQuestion()

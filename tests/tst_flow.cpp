@@ -11,6 +11,7 @@
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
+#include "support/SystemInput.h"
 #include "support/TestMain.h"
 #include "ui/GradeLayout.h"
 #include "ui/PictureButton.h"
@@ -74,6 +75,10 @@ private Q_SLOTS:
     void initTestCase();
     void moves_data();
     void moves();
+    void doubleClicks_data();
+    void doubleClicks();
+    void windowsAreCentred_data();
+    void windowsAreCentred();
     void cleanup();
 
 private:
@@ -115,9 +120,10 @@ void TestFlow::act(const QString &token)
 
     QString button;
     if (place == QLatin1String("menu"))
-        button = what == QLatin1String("exit")    ? QStringLiteral("Command1")
-                 : what == QLatin1String("drill") ? QStringLiteral("Command2")
-                                                  : QStringLiteral("Command3");
+        button = what == QLatin1String("exit")      ? QStringLiteral("Command1")
+                 : what == QLatin1String("drill")   ? QStringLiteral("Command2")
+                 : what == QLatin1String("explain") ? QStringLiteral("Command4")
+                                                    : QStringLiteral("Command3");
     else if (place == QLatin1String("drill"))
         button = what == QLatin1String("grade")  ? QStringLiteral("Command2")
                  : what == QLatin1String("menu") ? QStringLiteral("Command3")
@@ -159,7 +165,7 @@ QString TestFlow::describe(const QStringList &titlesRead)
 
 void TestFlow::moves_data()
 {
-    // Clicks: menu:exit|drill|grade, drill:grade|menu|exit|answer (the right choice),
+    // Clicks: menu:exit|drill|grade|explain, drill:grade|menu|exit|answer (the right choice),
     // grade:N|ok; "close" closes the window on show. After each: see describe().
     QTest::addColumn<QStringList>("path");
     QTest::addColumn<QStringList>("after");
@@ -257,6 +263,93 @@ void TestFlow::moves()
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
     }
+}
+
+void TestFlow::doubleClicks_data()
+{
+    // After the clicks of `path` (as in moves()), a double click on a button of the screen on
+    // show, `at` pixels from its top-left corner; then the screen and state as describe() has them.
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("after");
+
+    // The first click changes the view or the screen, and another button lies where the second lands.
+    QTest::newRow("return from the explanation, over the settings button")
+        << QStringList{"menu:explain"} << "Command5" << QPoint(10, 20) << "menu | grade 1, origin 1, visited 0";
+    QTest::newRow("return from the explanation, over the drill button")
+        << QStringList{"menu:explain"} << "Command5" << QPoint(110, 20) << "menu | grade 1, origin 1, visited 0";
+    QTest::newRow("decision on a grade screen opened from the menu")
+        << QStringList{"menu:grade", "grade:3"} << "Command2" << QPoint(44, 14) << "menu | grade 3, origin 1, visited 1";
+    QTest::newRow("lower left of the drill's settings button")
+        << QStringList{"menu:drill"} << "Command2" << QPoint(2, 26) << "grade | grade 1, origin 2, visited 1";
+    // The same button under both presses takes both.
+    QTest::newRow("a grade button") << QStringList{"menu:grade"} << "Command1(3)" << QPoint(80, 25)
+                                    << "grade | grade 3, origin 1, visited 1";
+}
+
+void TestFlow::doubleClicks()
+{
+    QFETCH(QStringList, path);
+    QFETCH(QString, button);
+    QFETCH(QPoint, at);
+    QFETCH(QString, after);
+
+    ReportedErrors::list().clear();
+    m_program = std::make_unique<Program>(m_dir.path(), m_clock, m_random, m_sound, m_pictures);
+    m_program->start();
+    for (const QString &token : path) {
+        act(token);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    Navigator &navigator = m_program->navigator();
+    ScreenWindow *first = navigator.current()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    const QPoint global = first->button(button)->mapToGlobal(at);
+
+    auto windowOnShow = [&navigator]() -> QWindow * {
+        return navigator.current() ? navigator.current()->window()->windowHandle() : nullptr;
+    };
+    SystemInput::doubleClick(windowOnShow, global);
+
+    QCOMPARE(describe({}), after);
+    // The case holds only if the second press found a button under the pointer.
+    ScreenWindow *now = navigator.current()->window();
+    QVERIFY(qobject_cast<PictureButton *>(now->childAt(now->mapFromGlobal(global))));
+    QVERIFY(ReportedErrors::list().isEmpty());
+}
+
+void TestFlow::windowsAreCentred_data()
+{
+    QTest::addColumn<QStringList>("path"); // clicks that open the screen, as in moves()
+    QTest::newRow("menu") << QStringList{};
+    QTest::newRow("drill") << QStringList{"menu:drill"};
+    QTest::newRow("grade") << QStringList{"menu:grade"};
+    QTest::newRow("menu again") << QStringList{"menu:grade", "grade:2", "grade:ok"};
+}
+
+// The whole window, its frame included, stands in the middle of the screen's free area, to
+// the pixel: the two gaps on either side differ by the odd pixel at most.
+void TestFlow::windowsAreCentred()
+{
+    QFETCH(QStringList, path);
+
+    ReportedErrors::list().clear();
+    m_program = std::make_unique<Program>(m_dir.path(), m_clock, m_random, m_sound, m_pictures);
+    m_program->start();
+    for (const QString &token : path) {
+        act(token);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ScreenWindow *w = m_program->navigator().current()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCoreApplication::processEvents();
+    const QRect area = w->screen()->availableGeometry();
+    const QRect frame = w->frameGeometry();
+    const int left = frame.left() - area.left(), right = area.right() - frame.right();
+    const int top = frame.top() - area.top(), bottom = area.bottom() - frame.bottom();
+    QVERIFY2(qAbs(left - right) <= 1 && qAbs(top - bottom) <= 1,
+             qPrintable(QStringLiteral("gaps left %1, right %2, top %3, bottom %4").arg(left).arg(right).arg(top).arg(bottom)));
 }
 
 void TestFlow::cleanup()

@@ -15,6 +15,9 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <functional>
 
 #include <memory>
 
@@ -48,6 +51,8 @@ private Q_SLOTS:
     void views_data();
     void views();
     void keyboard();
+    void focusStaysWhenTheWindowComesBack_data();
+    void focusStaysWhenTheWindowComesBack();
 
 private:
     ScreenWindow *menuWindow() { return m_program->menu().window(); }
@@ -177,6 +182,45 @@ void TestMenu::keyboard()
     QTest::keyClick(w->focusWidget(), Qt::Key_Enter);
     QTRY_VERIFY(!w->image(QStringLiteral("Image3"))->isVisible());
     QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command4"));
+}
+
+void TestMenu::focusStaysWhenTheWindowComesBack_data()
+{
+    QTest::addColumn<std::function<void(QWidget *)>>("away"); // the window goes and comes back
+
+    QTest::newRow("minimised and restored") << std::function<void(QWidget *)>([](QWidget *w) {
+        w->showMinimized();
+        QCoreApplication::processEvents();
+        w->showNormal();
+    });
+    QTest::newRow("hidden and shown again") << std::function<void(QWidget *)>([](QWidget *w) {
+        w->hide();
+        QCoreApplication::processEvents();
+        w->show();
+    });
+    // What a switch of workspace sends: the window system shows the window again.
+    QTest::newRow("shown again by the window system") << std::function<void(QWidget *)>([](QWidget *w) {
+        QShowEvent event;
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QCoreApplication::sendEvent(w, &event);
+    });
+}
+
+// The initial focus is set once, when the screen opens: a window that comes back keeps the
+// control the user moved to, so the next Space or Return does not end the program.
+void TestMenu::focusStaysWhenTheWindowComesBack()
+{
+    QFETCH(std::function<void(QWidget *)>, away);
+
+    ScreenWindow *w = menuWindow();
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command1"));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command3"));
+
+    away(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command3"));
 }
 
 BUNPO_TEST_MAIN(TestMenu)

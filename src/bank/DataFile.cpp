@@ -56,6 +56,25 @@ QString resolve(const QString &folder, const QStringList &parts, qsizetype index
 
 QString locate(const QString &dataPath)
 {
+    // The base folder is the longest leading part, ended by a backslash, that is a folder of this
+    // system as it is written: a folder's own name may hold a backslash, which is no separator.
+    // Only the relative part after it is the program's spelling, to be mapped.
+    for (qsizetype at = dataPath.lastIndexOf(QLatin1Char('\\')); at > 0;
+         at = dataPath.lastIndexOf(QLatin1Char('\\'), at - 1)) {
+        const QString base = dataPath.left(at);
+        if (!QFileInfo(base).isDir())
+            continue;
+        QString relative = dataPath.mid(at);
+        relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        relative = QDir::cleanPath(relative);
+        const QString exact = base + relative;
+        if (QFileInfo::exists(exact))
+            return exact;
+        const QString found = resolve(base, relative.split(QLatin1Char('/'), Qt::SkipEmptyParts), 0);
+        return found.isEmpty() ? exact : found;
+    }
+
+    // No base folder to be seen: the whole path is the program's spelling.
     QString path = dataPath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     path = QDir::cleanPath(path);

@@ -1,13 +1,18 @@
 #include "ui/DrillLayout.h"
 
 #include "ui/BuiltinPictures.h"
+#include "ui/NumberLabel.h"
 #include "ui/PictureButton.h"
+#include "ui/PictureLabel.h"
+#include "ui/Twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
 #include <QPalette>
+
+#include <algorithm>
 
 namespace DrillLayout {
 
@@ -27,13 +32,16 @@ const LayoutTable &table()
          QStringLiteral("戻る")},
         {QStringLiteral("Command2"), K::Button, 6330, 420, 1080, 435, true, Builtin::DrillSettingsButton,
          QStringLiteral("Establish of drill grade"), 4, QStringLiteral("設定")},
-        {QStringLiteral("Command1(4)"), K::Button, 6320, 4710, 660, 630, true, Builtin::choiceButton(4),
+        // The choice buttons are one pixel taller than laid out (4710, 630), and start one pixel
+        // higher, so that their 43-pixel pictures show whole; they still fill only the blue of
+        // the answer box, between the rows of its frame.
+        {QStringLiteral("Command1(4)"), K::Button, 6320, 4695, 660, 645, true, Builtin::choiceButton(4),
          QStringLiteral("Answer 4 (4)"), 3, QStringLiteral("解答４")},
-        {QStringLiteral("Command1(3)"), K::Button, 5655, 4710, 660, 630, true, Builtin::choiceButton(3),
+        {QStringLiteral("Command1(3)"), K::Button, 5655, 4695, 660, 645, true, Builtin::choiceButton(3),
          QStringLiteral("Answer 3 (3)"), 2, QStringLiteral("解答３")},
-        {QStringLiteral("Command1(2)"), K::Button, 5000, 4710, 660, 630, true, Builtin::choiceButton(2),
+        {QStringLiteral("Command1(2)"), K::Button, 5000, 4695, 660, 645, true, Builtin::choiceButton(2),
          QStringLiteral("Answer 2 (2)"), 1, QStringLiteral("解答２")},
-        {QStringLiteral("Command1(1)"), K::Button, 4335, 4710, 660, 630, true, Builtin::choiceButton(1),
+        {QStringLiteral("Command1(1)"), K::Button, 4335, 4695, 660, 645, true, Builtin::choiceButton(1),
          QStringLiteral("Answer 1 (1)"), 0, QStringLiteral("解答１")},
         {QStringLiteral("Image15"), K::Image, 3450, 2700, 4230, 1500, false, Builtin::Bonus, {}},
         {QStringLiteral("Image14"), K::Image, 1150, 2550, 600, 600, false, Builtin::Ring, {}},
@@ -101,6 +109,31 @@ QFont mincho(const QStringList &preferred, int pixelSize)
     return *known;
 }
 
+// Whether every score the drill can show, centred in a label this wide, keeps its ink
+// ScoreMargin pixels clear of either side. The widest have five digits: the drill ends at
+// 10000, or a little above 11000 when a bonus brings it there.
+constexpr int ScoreMargin = 2;
+bool scoreFits(const QFont &font, int labelWidth)
+{
+    const QFontMetricsF metrics(font);
+    for (const char *start : {"10", "11"}) {
+        for (char digit = '0'; digit <= '9'; ++digit) {
+            const QString widest = QLatin1String(start) + QString(3, QLatin1Char(digit));
+            const qreal left = (labelWidth - metrics.horizontalAdvance(widest)) / 2.0;
+            const QRectF ink = metrics.tightBoundingRect(widest).translated(left, 0);
+            if (ink.left() < ScoreMargin || ink.right() > labelWidth - ScoreMargin)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Centres a label's digits on the middle of the box it stands on.
+void centreOnBox(NumberLabel *label, const QWidget *box)
+{
+    label->setMiddle(box->y() + box->height() / 2.0 - label->y());
+}
+
 void styleLabel(QLabel *label, const QFont &font)
 {
     label->setFont(font);
@@ -110,14 +143,36 @@ void styleLabel(QLabel *label, const QFont &font)
     label->setText(QString());
 }
 
+// The score label's font, found by trying sizes and faces against the widest scores.
+QFont fitScoreFont()
+{
+    // 24 pt at 96 dpi, bold, in the first of these faces whose widest score fits the label;
+    // where none does, a pixel smaller, as often as it takes. The Windows face fits as it is.
+    const QStringList faces = {QStringLiteral("MS PMincho"), QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"),
+                               QStringLiteral("IPAexMincho"), QStringLiteral("Noto Serif CJK JP")};
+    const LayoutRow &label = *std::find_if(table().begin(), table().end(),
+                                           [](const LayoutRow &row) { return row.name == QLatin1String("Label1"); });
+    const int width = Twips::toPixels(label.width);
+    const QFont designed = mincho(faces, 32);
+    for (int pixelSize = designed.pixelSize(); pixelSize > 8; --pixelSize) {
+        for (const QString &face : designed.families()) {
+            QFont font = designed;
+            font.setFamilies(QStringList{face} + designed.families());
+            font.setPixelSize(pixelSize);
+            if (scoreFits(font, width))
+                return font;
+        }
+    }
+    return designed;
+}
+
 } // namespace
 
 QFont scoreFont()
 {
-    // 24 pt at 96 dpi.
-    return mincho({QStringLiteral("MS PMincho"), QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"),
-                   QStringLiteral("IPAexMincho"), QStringLiteral("Noto Serif CJK JP")},
-                  32);
+    // Chosen once per run: the fitting tries many sizes, and the installed fonts stay as they are.
+    static const QFont chosen = fitScoreFont();
+    return chosen;
 }
 
 QFont runFont()
@@ -133,6 +188,8 @@ ScreenWindow *createWindow()
     auto *window = new ScreenWindow(design(), table());
     styleLabel(window->label(QStringLiteral("Label1")), scoreFont());
     styleLabel(window->label(QStringLiteral("Label2")), runFont());
+    centreOnBox(qobject_cast<NumberLabel *>(window->label(QStringLiteral("Label1"))), window->image(QStringLiteral("Image9")));
+    centreOnBox(qobject_cast<NumberLabel *>(window->label(QStringLiteral("Label2"))), window->image(QStringLiteral("Image8")));
     window->setInitialFocus(window->button(QStringLiteral("Command1(1)")));
     return window;
 }

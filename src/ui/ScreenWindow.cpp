@@ -1,6 +1,7 @@
 #include "ui/ScreenWindow.h"
 
 #include "ui/BuiltinPictures.h"
+#include "ui/NumberLabel.h"
 #include "ui/PictureButton.h"
 #include "ui/PictureLabel.h"
 #include "ui/RuntimeError.h"
@@ -8,7 +9,6 @@
 #include "ui/platform/PictureDensity.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -68,7 +68,8 @@ void ScreenWindow::createControls(const LayoutTable &controls)
             break;
         }
         case ControlKind::Label: {
-            auto *label = new QLabel(this);
+            // Only numbers are shown in labels here.
+            auto *label = new NumberLabel(this);
             label->setGeometry(Twips::toPixels(row->left, row->top, row->width, row->height));
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(false);
@@ -168,11 +169,16 @@ void ScreenWindow::showBuiltinPicturesFor(qreal devicePixelRatio)
 
 void ScreenWindow::open()
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centre();
     show();
+    // A window manager frames the window once it is mapped: centre it again then if its frame
+    // is not the one assumed.
+    m_awaitingFrame = true;
+    windowHandle()->installEventFilter(this);
+    // Once, as the screen opens: a window that comes back from being minimised or from another
+    // workspace keeps the control the user moved to.
+    if (m_initialFocus)
+        m_initialFocus->setFocus(Qt::OtherFocusReason);
     if (QWindow *handle = windowHandle())
         connect(handle, &QWindow::screenChanged, this, [this] { showBuiltinPicturesFor(devicePixelRatioF()); });
     // A window manager activates a new window itself; without one (or with a strict one) the
@@ -180,11 +186,54 @@ void ScreenWindow::open()
     activateWindow();
 }
 
-void ScreenWindow::showEvent(QShowEvent *event)
+namespace {
+// The frame that the last screen window was given: the three screens' windows are alike, so
+// the next one can be placed right before the window manager frames it.
+QMargins lastFrame;
+} // namespace
+
+QMargins ScreenWindow::frameMargins() const
 {
-    if (m_initialFocus)
-        m_initialFocus->setFocus(Qt::OtherFocusReason);
-    QWidget::showEvent(event);
+    const QRect frame = frameGeometry(), client = geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
+
+void ScreenWindow::centre(const QMargins &frame)
+{
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    const QRect area = where->availableGeometry();
+    const QSize outer = size().grownBy(frame);
+    // A window's position is its frame's.
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void ScreenWindow::centre()
+{
+    const QMargins known = frameMargins();
+    centre(known.isNull() ? lastFrame : known);
+}
+
+bool ScreenWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The frame is known once the window manager has framed the window: by its first exposure
+    // as a rule, by a later move or exposure when it is slow. With no frame to be seen (no
+    // window manager) the first placing holds.
+    const bool placed = event->type() == QEvent::Expose || event->type() == QEvent::Move;
+    if (m_awaitingFrame && watched == windowHandle() && placed) {
+        const QMargins frame = frameMargins();
+        if (!frame.isNull()) {
+            m_awaitingFrame = false;
+            windowHandle()->removeEventFilter(this);
+            if (frame != lastFrame) {
+                lastFrame = frame;
+                centre(frame);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent *event)

@@ -35,13 +35,14 @@ public:
     QLabel *label(const QString &name) const;
     QWidget *control(const QString &name) const;
 
-    // Shows the window centred on the screen.
+    // Shows the window with its frame centred on the screen's free area.
     void open();
 
     // The title says （消音） after the caption while the program's sound is muted.
     void showSoundMuted(bool muted);
 
-    // The control that holds the keyboard focus when the window opens.
+    // The control that holds the keyboard focus when the window opens (not each time it is
+    // shown again).
     void setInitialFocus(QWidget *control);
 
     // Loads a built-in picture compiled into the program: the one of twice the density beside
@@ -63,12 +64,17 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls(const LayoutTable &controls);
+    // Moves the window, frame included, to the middle of its screen's free area; before it is
+    // framed, with the frame the last window had.
+    void centre();
+    void centre(const QMargins &frame);
+    QMargins frameMargins() const;
 
     QString m_caption;
     QColor m_background;
@@ -78,4 +84,5 @@ private:
     QHash<QString, QString> m_builtinPaths;
     QHash<QString, QWidget *> m_controls;
     QWidget *m_initialFocus = nullptr;
+    bool m_awaitingFrame = false;
 };
