@@ -169,7 +169,7 @@ bool SoakRun::run()
     while (!m_failed && m_answered < m_answers) {
         if (!answerOne())
             break;
-        if (m_answered == 500 || m_answered == m_answers)
+        if (m_answered == 500 || m_answered % 5000 == 0 || m_answered == m_answers)
             reportMemory();
         if (m_freshDrill) {
             m_freshDrill = false;

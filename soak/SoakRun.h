@@ -20,7 +20,7 @@
 // (silent) are stand-ins. It answers right or wrong at random, changes grade, leaves the
 // drill for the Menu or the Grade screen, now and then in the middle of an answer's stages,
 // and after every answer that has played out compares score, run and misses with
-// ScoreModel. It prints the resident memory at answer 500 and at the end.
+// ScoreModel. It prints the resident memory at answer 500, every 5000 answers and at the end.
 class SoakRun
 {
 public:
