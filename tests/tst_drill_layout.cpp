@@ -24,7 +24,7 @@ private Q_SLOTS:
     void everyShowingStartsAfresh();
     void drillStartErrors_data();
     void drillStartErrors();
-    void drillStartFindsPicturesInAnyCase();
+    void drillStartChecksOnlyThatPicturesExist();
 };
 
 void TestDrillLayout::controlsAsFirstSeen_data()
@@ -288,19 +288,26 @@ void TestDrillLayout::drillStartErrors()
     QVERIFY(!rig.window()->isVisible());
 }
 
-// The check at drill start finds pictures as the loader does: a folder copied from Windows
-// in capitals is whole.
-void TestDrillLayout::drillStartFindsPicturesInAnyCase()
+// The check at drill start finds pictures as the loader does (a folder copied from Windows in
+// capitals is whole) and decodes none of them: a broken picture stops the drill only when its
+// question is drawn.
+void TestDrillLayout::drillStartChecksOnlyThatPicturesExist()
 {
     DrillBank bank(tenAnswers());
     QDir base(bank.base());
     QVERIFY(base.rename(QStringLiteral("choices/g4_1/a10.gif"), QStringLiteral("choices/g4_1/A10.GIF")));
     QVERIFY(base.rename(QStringLiteral("question"), QStringLiteral("QUESTION")));
+    QFile broken(base.filePath(QStringLiteral("QUESTION/g4_1/q5.gif")));
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("not a picture");
+    broken.close();
+
     DrillRig rig(bank, {1});
     rig.open();
     QVERIFY(ReportedErrors::list().isEmpty());
     QVERIFY(rig.window()->isVisible());
-    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 1);
+    QCOMPARE(rig.pictures.relative(bank.base()),
+             QStringList({"title/g4_1.gif", "question/g4_1/q1.gif", "choices/g4_1/a1.gif"}));
 }
 
 BUNPO_TEST_MAIN(TestDrillLayout)
