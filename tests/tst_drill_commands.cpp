@@ -103,11 +103,13 @@ void TestDrillCommands::leavingEndsEveryStage()
     }
 }
 
+// The drill start finds every picture in place; this one goes while the drill runs.
 void TestDrillCommands::missingChoicesPictureStopsAfterTheQuestionPicture()
 {
-    DrillBank bank(tenAnswers(), QStringLiteral("g4_1"), {QStringLiteral("choices/g4_1/a3.gif")});
+    DrillBank bank(tenAnswers());
     DrillRig rig(bank);
     rig.open();
+    QVERIFY(QFile::remove(bank.dir.filePath(QStringLiteral("choices/g4_1/a3.gif"))));
     QCOMPARE(rig.play("rw"), QString());
     QVERIFY(ReportedErrors::list().isEmpty());
 

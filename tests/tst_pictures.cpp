@@ -5,6 +5,7 @@
 #include "ui/PictureLabel.h"
 #include "ui/RuntimeError.h"
 #include "ui/platform/DataPictureLoader.h"
+#include "ui/platform/PictureFileCheck.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <limits>
 
 using Kind = RuntimeError::Kind;
 
@@ -70,6 +72,22 @@ QImage halvesImage(int width, int height, QImage::Format format)
     return image;
 }
 
+// A BMP of the 40-byte header with the given fields and `pixelBytes` bytes after the header.
+QByteArray bmpWithHeader(qint32 width, qint32 height, quint16 bitsPerPixel, int pixelBytes)
+{
+    QByteArray bmp(54 + pixelBytes, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 2);
+    qToLittleEndian<quint32>(54, bmp.data() + 10);
+    qToLittleEndian<quint32>(40, bmp.data() + 14);
+    qToLittleEndian<qint32>(width, bmp.data() + 18);
+    qToLittleEndian<qint32>(height, bmp.data() + 22);
+    qToLittleEndian<quint16>(1, bmp.data() + 26);
+    qToLittleEndian<quint16>(bitsPerPixel, bmp.data() + 28);
+    return bmp;
+}
+
 int bmpBitsPerPixel(const QByteArray &bmp)
 {
     return qFromLittleEndian<quint16>(bmp.constData() + 28);
@@ -93,6 +111,8 @@ private Q_SLOTS:
     void brokenTwiceIsAnError();
     void twicePictureTakesTheLogicalSize();
     void windowOnAnotherScreenTakesItsBuiltinPictures();
+    void bmpLengthCheck_data();
+    void bmpLengthCheck();
 
 private:
     QString write(const QString &name, const QByteArray &content);
@@ -367,6 +387,36 @@ void TestPictures::windowOnAnotherScreenTakesItsBuiltinPictures()
     window->showBuiltinPicturesFor(1.0);
     QCOMPARE(window->image(QStringLiteral("Image3"))->picture().devicePixelRatio(), 1.0);
     QCOMPARE(window->image(QStringLiteral("Image3"))->picture().size(), QSize(180, 84));
+}
+
+// The length check reads raw header fields, before and apart from Qt's own header check: any
+// value must give an answer, without overflow, and never call a short file whole.
+void TestPictures::bmpLengthCheck_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("whole");
+
+    // 3 x 2 in 24 bits: rows of 9 bytes padded to 12.
+    QTest::newRow("whole") << bmpWithHeader(3, 2, 24, 24) << true;
+    QTest::newRow("whole, rows top-down") << bmpWithHeader(3, -2, 24, 24) << true;
+    QTest::newRow("one byte short") << bmpWithHeader(3, 2, 24, 23) << false;
+    QTest::newRow("one byte short, top-down") << bmpWithHeader(3, -2, 24, 23) << false;
+    QTest::newRow("largest width, lowest height, 65535 bits")
+        << bmpWithHeader(0x7fffffff, std::numeric_limits<qint32>::min(), 65535, 64) << false;
+    QTest::newRow("largest width and height, 32 bits") << bmpWithHeader(0x7fffffff, 0x7fffffff, 32, 64) << false;
+    QTest::newRow("largest height, 1 bit") << bmpWithHeader(1, 0x7fffffff, 1, 64) << false;
+    QTest::newRow("negative width") << bmpWithHeader(-3, 2, 24, 24) << false;
+    QTest::newRow("lowest width") << bmpWithHeader(std::numeric_limits<qint32>::min(), 2, 65535, 24) << false;
+    QTest::newRow("no rows") << bmpWithHeader(3, 0, 24, 24) << false;
+    QTest::newRow("no bits per pixel") << bmpWithHeader(3, 2, 0, 24) << false;
+}
+
+void TestPictures::bmpLengthCheck()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, whole);
+    const QString damage = PictureFileCheck::damage(content, "bmp");
+    QVERIFY2(damage.isEmpty() == whole, qPrintable(damage));
 }
 
 BUNPO_TEST_MAIN(TestPictures)

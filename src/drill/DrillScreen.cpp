@@ -4,6 +4,7 @@
 #include "app/SharedState.h"
 #include "bank/DataFile.h"
 #include "bank/DataPaths.h"
+#include "bank/GradeBankCheck.h"
 #include "bank/GradeCatalogue.h"
 #include "drill/CheckedInt16.h"
 #include "drill/FullWidthDigits.h"
@@ -126,6 +127,9 @@ void DrillScreen::load()
     if (state.QuestionCount <= 0)
         throw RuntimeError(RuntimeError::Kind::NoQuestions, DataFile::locate(f.AnswerFilePath),
                            QStringLiteral("question count %1").arg(state.QuestionCount));
+    // A bad answer or a missing picture stops the drill here, not when its question is drawn.
+    GradeBankCheck::checkAnswers(f.AnswerFilePath, state.QuestionCount, f.Answers);
+    GradeBankCheck::checkPictures(paths, f.GradeCode, state.QuestionCount);
 
     // Clears the repeat window; its length is floor(QuestionCount / 2).
     m_selector.start(state.QuestionCount);
@@ -224,7 +228,7 @@ void DrillScreen::Timer1_Timer()
     moveWalker(CheckedInt16::add(f.WalkerStartLeft, CheckedInt16::multiply(f.MissCount, WalkerStep, QStringLiteral("Image3.Left")),
                                  QStringLiteral("Image3.Left")));
 
-    // A right answer outside 1..4 (a malformed answer file) rings no choice, or overflows.
+    // The drill start let only right answers 1..4 through; the arithmetic stays checked.
     const QString markerTop = QStringLiteral("Image14.Top");
     const qint16 top = CheckedInt16::add(
         MarkerTop,

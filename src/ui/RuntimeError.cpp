@@ -16,6 +16,7 @@ QString RuntimeError::kindText(Kind kind)
     case Kind::TypeMismatch: return QStringLiteral("Type mismatch");
     case Kind::NotAPicture: return QStringLiteral("Not a picture");
     case Kind::NoQuestions: return QStringLiteral("The question bank holds no questions");
+    case Kind::InvalidAnswer: return QStringLiteral("Invalid answer");
     case Kind::Internal: return QStringLiteral("Internal error");
     }
     return QStringLiteral("Error");

@@ -17,6 +17,7 @@ public:
         TypeMismatch,
         NotAPicture,
         NoQuestions,
+        InvalidAnswer,
         Internal,
     };
 

@@ -2,8 +2,6 @@
 
 #include <QtEndian>
 
-#include <cstdlib>
-
 namespace PictureFileCheck {
 
 namespace {
@@ -110,12 +108,18 @@ QString bmpDamage(const QByteArray &data)
     } else {
         return CutShort;
     }
-    qint64 needed = pixelsAt;
-    if (compression == 0 || compression == 3) // plain rows of pixels, each padded to 4 bytes
-        needed += (width * bitsPerPixel + 31) / 32 * 4 * std::abs(height);
-    else
-        needed += imageSize;
-    return data.size() < needed ? CutShort : QString();
+    if (compression != 0 && compression != 3)
+        return data.size() < qint64(pixelsAt) + imageSize ? CutShort : QString();
+
+    // Plain rows of pixels, each padded to 4 bytes. The fields are raw header values: no
+    // picture has no width, no rows or a depth above 64 bits, and rows times row length is
+    // compared by division, since it may exceed any integer (2^31 rows of 2^33 bytes).
+    if (width <= 0 || height == 0 || bitsPerPixel == 0 || bitsPerPixel > 64)
+        return QStringLiteral("its header gives an impossible size or depth");
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4; // below 2^40
+    const qint64 rows = height < 0 ? -height : height;             // 1 to 2^31
+    const qint64 available = data.size() - qint64(pixelsAt);
+    return available < 0 || rowBytes > available / rows ? CutShort : QString();
 }
 
 // An end-of-image marker must follow the last start-of-scan marker. Inside the coded data
