@@ -39,9 +39,9 @@ static void BM_PickQuestionFullWindow(benchmark::State &state)
     QuestionSelector selector(random, clock);
     selector.start(60);
     for (int i = 0; i < 30; ++i)
-        selector.PickQuestion();
+        selector.draw();
     for (auto _ : state)
-        benchmark::DoNotOptimize(selector.PickQuestion());
+        benchmark::DoNotOptimize(selector.draw());
 }
 BENCHMARK(BM_PickQuestionFullWindow);
 

@@ -14,10 +14,12 @@ QString times(const char *run, int n)
     return QString::fromLatin1(run).repeated(n);
 }
 
-// The score, MissCount and Streak of a drill, and what a locked click must not change.
+// The score, misses and run of a drill, and what a locked click must not change.
 struct Snapshot
 {
-    qint16 score, missCount, streak, locked;
+    qint16 score;
+    int misses, run;
+    bool locked;
     qsizetype sounds;
     bool correctShown, wrongShown, evaluating;
     bool operator==(const Snapshot &) const = default;
@@ -25,8 +27,8 @@ struct Snapshot
 
 Snapshot snapshot(const DrillRig &rig)
 {
-    return {rig.f().Score, rig.f().MissCount, rig.f().Streak, rig.f().AnswerLocked, rig.sound.played.size(),
-            rig.shown("Image10"), rig.shown("Image11"), rig.running(1)};
+    return {rig.f().score(), rig.f().misses(), rig.f().run(), rig.f().locked(), rig.sound.played.size(),
+            rig.shown("correctMark"), rig.shown("wrongMark"), rig.running(DrillStage::Evaluation)};
 }
 
 } // namespace
@@ -56,12 +58,12 @@ void TestDrillAnswers::answerCycle()
     rig.open();
     auto state = [&rig] {
         return QStringLiteral("locked %1 timer1 %2 marks %3%4 marker %5 next %6")
-            .arg(rig.f().AnswerLocked)
-            .arg(rig.running(1) ? "running" : "idle")
-            .arg(rig.shown("Image10") ? "O" : "-")
-            .arg(rig.shown("Image11") ? "X" : "-")
-            .arg(rig.shown("Image14") ? "shown" : "hidden")
-            .arg(rig.shown("Command5") ? "shown" : "hidden");
+            .arg(rig.f().locked())
+            .arg(rig.running(DrillStage::Evaluation) ? "running" : "idle")
+            .arg(rig.shown("correctMark") ? "O" : "-")
+            .arg(rig.shown("wrongMark") ? "X" : "-")
+            .arg(rig.shown("ring") ? "shown" : "hidden")
+            .arg(rig.shown("nextButton") ? "shown" : "hidden");
     };
     QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
 
@@ -70,15 +72,15 @@ void TestDrillAnswers::answerCycle()
     QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks O- marker hidden next hidden"));
     QCOMPARE(rig.sound.names(), QStringList{"o.wav"});
     QVERIFY(rig.sound.played.first().startsWith(bank.base()));
-    QCOMPARE(rig.f().Score, qint16(100));
-    QCOMPARE(rig.f().Streak, qint16(1));
-    QVERIFY(rig.label("Label1").isEmpty());
-    QVERIFY(rig.label("Label2").isEmpty());
+    QCOMPARE(rig.f().score(), qint16(100));
+    QCOMPARE(rig.f().run(), 1);
+    QVERIFY(rig.label("scoreLabel").isEmpty());
+    QVERIFY(rig.label("runLabel").isEmpty());
 
-    QVERIFY(rig.runUntilIdle(1));
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("100"));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("１"));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("100"));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("１"));
     QCOMPARE(rig.walkerLeft(), 1065);
 
     // The next question frees the choices and leaves the score, the counts and the walker.
@@ -86,23 +88,23 @@ void TestDrillAnswers::answerCycle()
     QVERIFY(rig.next());
     QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
     QCOMPARE(rig.question(), 2);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 2);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 2);
-    QCOMPARE(rig.f().Score, qint16(100));
+    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 2);
+    QCOMPARE(rig.f().score(), qint16(100));
 
     // A wrong answer: the cross, its sound, 100 points off, the walker a step out.
     rig.answer(false);
     QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks -X marker hidden next hidden"));
     QCOMPARE(rig.sound.names(), QStringList({"o.wav", "x.wav"}));
-    QCOMPARE(rig.f().Score, qint16(0));
-    QCOMPARE(rig.f().Streak, qint16(0));
-    QCOMPARE(rig.f().MissCount, qint16(1));
-    QVERIFY(rig.runUntilIdle(1));
+    QCOMPARE(rig.f().score(), qint16(0));
+    QCOMPARE(rig.f().run(), 0);
+    QCOMPARE(rig.f().misses(), 1);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
     QCOMPARE(rig.walkerLeft(), 1065 + 1005);
     QVERIFY(rig.next());
     QCOMPARE(rig.walkerLeft(), 1065 + 1005);
-    QCOMPARE(rig.f().MissCount, qint16(1));
+    QCOMPARE(rig.f().misses(), 1);
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 
@@ -128,7 +130,7 @@ void TestDrillAnswers::lockedChoiceClicksChangeNothing()
         QVERIFY(rig.settle() && rig.next());
     rig.answer(script.back() == QLatin1Char('r'));
     if (waitForTheStage)
-        QVERIFY(rig.runUntilIdle(1) && rig.settle());
+        QVERIFY(rig.runUntilIdle(DrillStage::Evaluation) && rig.settle());
 
     const Snapshot before = snapshot(rig);
     QCOMPARE(before.locked, qint16(1));
@@ -208,24 +210,24 @@ void TestDrillAnswers::decisionAfterAnAnswer()
         QVERIFY(rig.settle());
         QVERIFY(rig.next());
     }
-    QCOMPARE(int(rig.f().Score), scoreBefore);
+    QCOMPARE(int(rig.f().score()), scoreBefore);
 
     rig.answer(right);
-    QVERIFY(rig.runUntilIdle(1));
-    QCOMPARE(int(rig.f().Score), score);
-    QCOMPARE(int(rig.f().MissCount), missCount);
-    QCOMPARE(int(rig.f().Streak), streak);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(int(rig.f().score()), score);
+    QCOMPARE(int(rig.f().misses()), missCount);
+    QCOMPARE(int(rig.f().run()), streak);
     QCOMPARE(rig.walkerLeft(), walker);
-    QCOMPARE(rig.label("Label1"), label1);
-    QCOMPARE(rig.label("Label2"), label2);
-    QCOMPARE(rig.shown("Image4"), burst);
-    QCOMPARE(rig.shown("Image13"), pass);
-    QCOMPARE(rig.shown("Image15"), bonus);
-    QCOMPARE(rig.shown("Command5"), next);
-    QCOMPARE(int(rig.f().Finished), finished);
-    QCOMPARE(rig.running(2), burst);
-    QCOMPARE(rig.running(4), bonus);
-    QVERIFY(rig.shown("Image14"));
+    QCOMPARE(rig.label("scoreLabel"), label1);
+    QCOMPARE(rig.label("runLabel"), label2);
+    QCOMPARE(rig.shown("burst"), burst);
+    QCOMPARE(rig.shown("passBanner"), pass);
+    QCOMPARE(rig.shown("bonusBanner"), bonus);
+    QCOMPARE(rig.shown("nextButton"), next);
+    QCOMPARE(int(rig.f().finished()), finished);
+    QCOMPARE(rig.running(DrillStage::HalvingNotice), burst);
+    QCOMPARE(rig.running(DrillStage::BonusEnd), bonus);
+    QVERIFY(rig.shown("ring"));
     QCOMPARE(rig.sound.names().contains("gokaku.wav"), pass);
     QCOMPARE(rig.sound.names().last(), burst ? "pan.wav" : pass ? "gokaku.wav" : right ? "o.wav" : "x.wav");
     QVERIFY(ReportedErrors::list().isEmpty());
@@ -251,17 +253,17 @@ void TestDrillAnswers::markerBesideTheRightChoice()
     DrillRig rig(bank, {1});
     rig.open();
     rig.click(rig.choice(1));
-    QCOMPARE(rig.f().Score, qint16(rightAnswer == 1 ? 100 : 0));
-    rig.runUntilIdle(1);
+    QCOMPARE(rig.f().score(), qint16(rightAnswer == 1 ? 100 : 0));
+    rig.runUntilIdle(DrillStage::Evaluation);
 
     QVERIFY(ReportedErrors::list().isEmpty());
-    PictureLabel *ring = rig.image("Image14");
-    QVERIFY(rig.shown("Image14"));
+    PictureLabel *ring = rig.image("ring");
+    QVERIFY(rig.shown("ring"));
     QCOMPARE(ring->y(), Twips::toPixels(top));
     QCOMPARE(ring->x(), Twips::toPixels(1150));
     // The ring's centre on the row's number: 15 px below the choices picture's top and 13 px
     // from its left edge, rows 28 px apart.
-    PictureLabel *choices = rig.image("Image5");
+    PictureLabel *choices = rig.image("choicesPicture");
     const QPoint number = choices->pos() + QPoint(13, 15 + 28 * (rightAnswer - 1));
     const QPoint centre = ring->geometry().center();
     QVERIFY2(qAbs(centre.y() - number.y()) <= 2 && qAbs(centre.x() - number.x()) <= 2,
@@ -319,10 +321,11 @@ void TestDrillAnswers::stageWaits()
     rig.setNow(clickAt);
     rig.answer(right);
     QVERIFY(rig.settle());
-    QVERIFY(rig.f().Finished == 0 || stage == 5);
+    QVERIFY(!rig.f().finished() || stage == 5);
 
-    QCOMPARE(rig.begun(stage) - clickAt + 1.0, begunAfterClick + 1.0);
-    QCOMPARE(rig.acted(stage) - rig.begun(stage) + 1.0, wait + 1.0);
+    const DrillStage which = AllDrillStages[stage - 1];
+    QCOMPARE(rig.begun(which) - clickAt + 1.0, begunAfterClick + 1.0);
+    QCOMPARE(rig.acted(which) - rig.begun(which) + 1.0, wait + 1.0);
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 

@@ -1,6 +1,6 @@
 #include "app/MenuScreen.h"
 
-#include "app/Navigator.h"
+#include "app/ScreenMoves.h"
 #include "app/SharedState.h"
 #include "ui/BuiltinPictures.h"
 #include "ui/ButtonKeys.h"
@@ -20,69 +20,74 @@ ScreenWindow *MenuScreen::createWindow()
 {
     auto *w = new ScreenWindow(MenuLayout::design(), MenuLayout::controls());
     // The connections go with the window: a click can only reach a loaded screen.
-    const std::pair<const char *, void (MenuScreen::*)()> handlers[] = {
-        {"Command1", &MenuScreen::Command1_Click}, {"Command2", &MenuScreen::Command2_Click},
-        {"Command3", &MenuScreen::Command3_Click}, {"Command4", &MenuScreen::Command4_Click},
-        {"Command5", &MenuScreen::Command5_Click},
+    const std::pair<MenuControl, void (MenuScreen::*)()> handlers[] = {
+        {MenuControl::EndButton, &MenuScreen::end},
+        {MenuControl::DrillButton, &MenuScreen::openDrill},
+        {MenuControl::SettingsButton, &MenuScreen::openGradeScreen},
+        {MenuControl::ExplainButton, &MenuScreen::showExplanation},
+        {MenuControl::ReturnButton, &MenuScreen::closeExplanation},
     };
-    for (const auto &[name, handler] : handlers)
-        ErrorGuard::connect(w->button(QString::fromLatin1(name)), &PictureButton::clicked, w,
-                            [this, handler = handler] { (this->*handler)(); });
-    w->setInitialFocus(w->button(QStringLiteral("Command1")));
+    for (const auto &[control, handler] : handlers)
+        ErrorGuard::connect(w->button(control), &PictureButton::clicked, w, [this, handler = handler] { (this->*handler)(); });
+    w->setInitialFocus(w->button(MenuControl::EndButton));
     return w;
 }
 
 void MenuScreen::load()
 {
-    context.state.OriginScreen = Origin::Menu;
-    if (context.state.GradeVisited == 0)
-        context.state.SelectedGrade = 1;
+    context.state.gradeReturnsTo = ScreenId::Menu;
+    if (!context.state.gradeVisited)
+        context.state.selectedGrade = 1;
 }
 
 void MenuScreen::bindKeys(ButtonKeys &keys)
 {
-    keys.bindClick(Qt::Key_Escape, window()->button(QStringLiteral("Command5")));
+    keys.bindClick(Qt::Key_Escape, window()->button(MenuControl::ReturnButton));
 }
 
-void MenuScreen::Command1_Click()
+void MenuScreen::end()
 {
-    context.navigator.endProgram();
+    context.moves.endProgram();
 }
 
-void MenuScreen::Command2_Click()
+void MenuScreen::openDrill()
 {
-    context.navigator.moveTo(ScreenId::Drill);
+    context.moves.moveTo(ScreenId::Drill);
 }
 
-void MenuScreen::Command3_Click()
+void MenuScreen::openGradeScreen()
 {
-    context.navigator.moveTo(ScreenId::Grade);
+    context.moves.moveTo(ScreenId::Grade);
 }
 
-void MenuScreen::Command4_Click()
+namespace {
+constexpr MenuControl menuButtons[] = {MenuControl::EndButton, MenuControl::DrillButton, MenuControl::SettingsButton,
+                                       MenuControl::ExplainButton};
+}
+
+void MenuScreen::showExplanation()
 {
     ScreenWindow *w = window();
-    for (const char *name : {"Command1", "Command2", "Command3", "Command4"})
-        w->button(QString::fromLatin1(name))->hide();
+    for (const MenuControl button : menuButtons)
+        w->button(button)->hide();
     // The explanation picture stays unread until someone asks for it.
-    PictureLabel *explanation = w->image(QStringLiteral("Image3"));
+    PictureLabel *explanation = w->image(MenuControl::Explanation);
     if (!explanation->hasPicture())
         explanation->setPicture(ScreenWindow::builtinPicture(Builtin::Explanation));
     explanation->show();
-    w->button(QStringLiteral("Command5"))->show();
-    keepFocusOn(w->button(QStringLiteral("Command5")));
+    w->button(MenuControl::ReturnButton)->show();
+    keepFocusOn(w->button(MenuControl::ReturnButton));
 }
 
-void MenuScreen::Command5_Click()
+void MenuScreen::closeExplanation()
 {
     ScreenWindow *w = window();
-    w->button(QStringLiteral("Command5"))->hide();
-    w->image(QStringLiteral("Image3"))->hide();
-    for (const char *name : {"Command1", "Command2", "Command3", "Command4"})
-        w->button(QString::fromLatin1(name))->show();
-    keepFocusOn(w->button(QStringLiteral("Command4")));
+    w->button(MenuControl::ReturnButton)->hide();
+    w->image(MenuControl::Explanation)->hide();
+    for (const MenuControl button : menuButtons)
+        w->button(button)->show();
+    keepFocusOn(w->button(MenuControl::ExplainButton));
 }
-
 void MenuScreen::keepFocusOn(QWidget *button)
 {
     // The button that had the focus has just been hidden: a keyboard user goes on from the

@@ -13,17 +13,17 @@ public:
 
 protected:
     ScreenWindow *createWindow() override;
-    // OriginScreen = Menu, so that a Grade screen opened from here comes back here; the first
+    // A Grade screen opened from here returns here, so that a Grade screen opened from here comes back here; the first
     // showing of a run (no Drill or Grade screen loaded yet) also selects grade 1.
     void load() override;
     // Escape leaves the explanation view as its return button does.
     void bindKeys(ButtonKeys &keys) override;
 
 private:
-    void Command1_Click(); // end the program
-    void Command2_Click(); // to the Drill screen
-    void Command3_Click(); // to the Grade screen
-    void Command4_Click(); // into the explanation view
-    void Command5_Click(); // back to the menu view
+    void end();
+    void openDrill();
+    void openGradeScreen();
+    void showExplanation();
+    void closeExplanation(); // back to the menu view
     void keepFocusOn(QWidget *button);
 };

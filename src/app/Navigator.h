@@ -1,15 +1,17 @@
 #pragma once
 
+#include "app/ScreenId.h"
+#include "app/ScreenMoves.h"
+
 #include <QObject>
 
 class Screen;
 
-enum class ScreenId { Menu, Drill, Grade };
 
 // Moves from screen to screen and ends the program. Exactly one screen is loaded and on show
 // at a time; a move unloads the current screen, then creates the next in its designed state,
 // runs its Load handler and shows it.
-class Navigator : public QObject
+class Navigator : public QObject, public ScreenMoves
 {
     Q_OBJECT
 public:
@@ -17,9 +19,9 @@ public:
 
     // Start-up: shows the Menu screen.
     void start();
-    void moveTo(ScreenId target);
+    void moveTo(ScreenId target) override;
     // Unloads the screen on show and ends the program at once.
-    void endProgram();
+    void endProgram() override;
     // The close box of the screen on show: unloaded, and the program ends.
     void closeBoxPressed(Screen *screen);
 

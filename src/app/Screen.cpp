@@ -1,8 +1,6 @@
 #include "app/Screen.h"
 
-#include "app/Navigator.h"
 #include "ui/ButtonKeys.h"
-#include "ui/ErrorGuard.h"
 #include "ui/ScreenWindow.h"
 #include "ui/platform/MutableSoundPlayer.h"
 
@@ -15,8 +13,7 @@ Screen::Screen(AppContext &ctx) : context(ctx)
 void Screen::show()
 {
     m_window = createWindow();
-    ErrorGuard::connect(m_window.data(), &ScreenWindow::closeBoxPressed, this,
-                        [this] { context.navigator.closeBoxPressed(this); });
+    connect(m_window.data(), &ScreenWindow::closeBoxPressed, this, &Screen::closeBoxPressed);
     auto *keys = new ButtonKeys(m_window);
     keys->bind(Qt::Key_M, [this] { toggleMute(); });
     bindKeys(*keys);

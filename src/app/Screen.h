@@ -20,6 +20,10 @@ public:
     bool isLoaded() const { return !m_window.isNull(); }
     ScreenWindow *window() const { return m_window; }
 
+Q_SIGNALS:
+    // The user closed this screen's window through its close box.
+    void closeBoxPressed();
+
 protected:
     // The window and its controls in their designed state.
     virtual ScreenWindow *createWindow() = 0;

@@ -16,6 +16,11 @@
 
 namespace DrillLayout {
 
+DrillControl choiceButton(int choice)
+{
+    return DrillControl(int(DrillControl::ChoiceButton1) + choice - 1);
+}
+
 ScreenWindow::Design design()
 {
     return {QStringLiteral("ドリル"), QStringLiteral("ドリル"), 11160, 7365, QColor(0, 128, 0), Builtin::DrillBackground};
@@ -25,41 +30,41 @@ const LayoutTable &table()
 {
     using K = ControlKind;
     static const LayoutTable controls = {
-        {QStringLiteral("Command5"), K::Button, 9210, 4680, 870, 675, false, Builtin::NextButton, QStringLiteral("Next (Return, →, N)"), 7,
+        {{DrillControl::NextButton, "nextButton"}, K::Button, 9210, 4680, 870, 675, false, Builtin::NextButton, QStringLiteral("Next (Return, →, N)"), 7,
          QStringLiteral("次の問題")},
-        {QStringLiteral("Command4"), K::Button, 9000, 420, 1080, 435, true, Builtin::DrillEndButton, QStringLiteral("Exit"), 6, QStringLiteral("終了")},
-        {QStringLiteral("Command3"), K::Button, 7670, 420, 1080, 435, true, Builtin::DrillReturnButton, QStringLiteral("Return (Esc)"), 5,
+        {{DrillControl::EndButton, "endButton"}, K::Button, 9000, 420, 1080, 435, true, Builtin::DrillEndButton, QStringLiteral("Exit"), 6, QStringLiteral("終了")},
+        {{DrillControl::ReturnButton, "returnButton"}, K::Button, 7670, 420, 1080, 435, true, Builtin::DrillReturnButton, QStringLiteral("Return (Esc)"), 5,
          QStringLiteral("戻る")},
-        {QStringLiteral("Command2"), K::Button, 6330, 420, 1080, 435, true, Builtin::DrillSettingsButton,
+        {{DrillControl::SettingsButton, "settingsButton"}, K::Button, 6330, 420, 1080, 435, true, Builtin::DrillSettingsButton,
          QStringLiteral("Establish of drill grade"), 4, QStringLiteral("設定")},
         // The choice buttons are one pixel taller than laid out (4710, 630), and start one pixel
         // higher, so that their 43-pixel pictures show whole; they still fill only the blue of
         // the answer box, between the rows of its frame.
-        {QStringLiteral("Command1(4)"), K::Button, 6320, 4695, 660, 645, true, Builtin::choiceButton(4),
+        {{DrillControl::ChoiceButton4, "choiceButton4"}, K::Button, 6320, 4695, 660, 645, true, Builtin::choiceButton(4),
          QStringLiteral("Answer 4 (4)"), 3, QStringLiteral("解答４")},
-        {QStringLiteral("Command1(3)"), K::Button, 5655, 4695, 660, 645, true, Builtin::choiceButton(3),
+        {{DrillControl::ChoiceButton3, "choiceButton3"}, K::Button, 5655, 4695, 660, 645, true, Builtin::choiceButton(3),
          QStringLiteral("Answer 3 (3)"), 2, QStringLiteral("解答３")},
-        {QStringLiteral("Command1(2)"), K::Button, 5000, 4695, 660, 645, true, Builtin::choiceButton(2),
+        {{DrillControl::ChoiceButton2, "choiceButton2"}, K::Button, 5000, 4695, 660, 645, true, Builtin::choiceButton(2),
          QStringLiteral("Answer 2 (2)"), 1, QStringLiteral("解答２")},
-        {QStringLiteral("Command1(1)"), K::Button, 4335, 4695, 660, 645, true, Builtin::choiceButton(1),
+        {{DrillControl::ChoiceButton1, "choiceButton1"}, K::Button, 4335, 4695, 660, 645, true, Builtin::choiceButton(1),
          QStringLiteral("Answer 1 (1)"), 0, QStringLiteral("解答１")},
-        {QStringLiteral("Image15"), K::Image, 3450, 2700, 4230, 1500, false, Builtin::Bonus, {}},
-        {QStringLiteral("Image14"), K::Image, 1150, 2550, 600, 600, false, Builtin::Ring, {}},
-        {QStringLiteral("Image13"), K::Image, 3000, 2600, 5130, 1695, false, Builtin::Pass, {}},
-        {QStringLiteral("Image12"), K::Image, 2700, 3100, 5925, 630, false, Builtin::Halving, {}},
-        {QStringLiteral("Image11"), K::Image, 4100, 1400, 3165, 3105, false, Builtin::WrongMark, {}},
-        {QStringLiteral("Image10"), K::Image, 4100, 1400, 2985, 2925, false, Builtin::CorrectMark, {}},
-        {QStringLiteral("Label2"), K::Label, 8340, 4740, 765, 510, true, {}, {}},
-        {QStringLiteral("Label1"), K::Label, 1080, 4755, 1425, 555, true, {}, QStringLiteral("Point")},
-        {QStringLiteral("Image9"), K::Image, 1050, 4680, 1950, 675, true, Builtin::ScoreBox, {}},
-        {QStringLiteral("Image8"), K::Image, 7050, 4680, 2100, 675, true, Builtin::RunBox, QStringLiteral("Succession")},
-        {QStringLiteral("Image7"), K::Image, 3070, 4680, 3915, 675, true, Builtin::AnswerBox, QStringLiteral("Answer")},
-        {QStringLiteral("Image6"), K::Image, 1065, 345, 4905, 555, true, {}, {}},
-        {QStringLiteral("Image5"), K::Image, 1245, 2625, 8670, 1695, true, Builtin::SampleChoices, {}},
-        {QStringLiteral("Image2"), K::Image, 1260, 1170, 8670, 855, true, {}, {}},
-        {QStringLiteral("Image4"), K::Image, 8790, 5475, 1275, 1260, false, Builtin::Burst, {}},
-        {QStringLiteral("Image3"), K::Image, 1065, 5475, 2700, 1260, true, Builtin::Walker, {}},
-        {QStringLiteral("Image1"), K::Image, 765, 225, 9600, 6900, true, Builtin::DrillBoard, {}},
+        {{DrillControl::BonusBanner, "bonusBanner"}, K::Image, 3450, 2700, 4230, 1500, false, Builtin::Bonus, {}},
+        {{DrillControl::Ring, "ring"}, K::Image, 1150, 2550, 600, 600, false, Builtin::Ring, {}},
+        {{DrillControl::PassBanner, "passBanner"}, K::Image, 3000, 2600, 5130, 1695, false, Builtin::Pass, {}},
+        {{DrillControl::HalvingNotice, "halvingNotice"}, K::Image, 2700, 3100, 5925, 630, false, Builtin::Halving, {}},
+        {{DrillControl::WrongMark, "wrongMark"}, K::Image, 4100, 1400, 3165, 3105, false, Builtin::WrongMark, {}},
+        {{DrillControl::CorrectMark, "correctMark"}, K::Image, 4100, 1400, 2985, 2925, false, Builtin::CorrectMark, {}},
+        {{DrillControl::RunLabel, "runLabel"}, K::Label, 8340, 4740, 765, 510, true, {}, {}},
+        {{DrillControl::ScoreLabel, "scoreLabel"}, K::Label, 1080, 4755, 1425, 555, true, {}, QStringLiteral("Point")},
+        {{DrillControl::ScoreBox, "scoreBox"}, K::Image, 1050, 4680, 1950, 675, true, Builtin::ScoreBox, {}},
+        {{DrillControl::RunBox, "runBox"}, K::Image, 7050, 4680, 2100, 675, true, Builtin::RunBox, QStringLiteral("Succession")},
+        {{DrillControl::AnswerBox, "answerBox"}, K::Image, 3070, 4680, 3915, 675, true, Builtin::AnswerBox, QStringLiteral("Answer")},
+        {{DrillControl::TitlePicture, "titlePicture"}, K::Image, 1065, 345, 4905, 555, true, {}, {}},
+        {{DrillControl::ChoicesPicture, "choicesPicture"}, K::Image, 1245, 2625, 8670, 1695, true, Builtin::SampleChoices, {}},
+        {{DrillControl::QuestionPicture, "questionPicture"}, K::Image, 1260, 1170, 8670, 855, true, {}, {}},
+        {{DrillControl::Burst, "burst"}, K::Image, 8790, 5475, 1275, 1260, false, Builtin::Burst, {}},
+        {{DrillControl::Train, "train"}, K::Image, 1065, 5475, 2700, 1260, true, Builtin::Walker, {}},
+        {{DrillControl::Board, "board"}, K::Image, 765, 225, 9600, 6900, true, Builtin::DrillBoard, {}},
     };
     return controls;
 }
@@ -151,7 +156,7 @@ QFont fitScoreFont()
     const QStringList faces = {QStringLiteral("MS PMincho"), QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"),
                                QStringLiteral("IPAexMincho"), QStringLiteral("Noto Serif CJK JP")};
     const LayoutRow &label = *std::find_if(table().begin(), table().end(),
-                                           [](const LayoutRow &row) { return row.name == QLatin1String("Label1"); });
+                                           [](const LayoutRow &row) { return row.key.index == int(DrillControl::ScoreLabel); });
     const int width = Twips::toPixels(label.width);
     const QFont designed = mincho(faces, 32);
     for (int pixelSize = designed.pixelSize(); pixelSize > 8; --pixelSize) {
@@ -186,11 +191,11 @@ QFont runFont()
 ScreenWindow *createWindow()
 {
     auto *window = new ScreenWindow(design(), table());
-    styleLabel(window->label(QStringLiteral("Label1")), scoreFont());
-    styleLabel(window->label(QStringLiteral("Label2")), runFont());
-    centreOnBox(qobject_cast<NumberLabel *>(window->label(QStringLiteral("Label1"))), window->image(QStringLiteral("Image9")));
-    centreOnBox(qobject_cast<NumberLabel *>(window->label(QStringLiteral("Label2"))), window->image(QStringLiteral("Image8")));
-    window->setInitialFocus(window->button(QStringLiteral("Command1(1)")));
+    styleLabel(window->label(DrillControl::ScoreLabel), scoreFont());
+    styleLabel(window->label(DrillControl::RunLabel), runFont());
+    centreOnBox(qobject_cast<NumberLabel *>(window->label(DrillControl::ScoreLabel)), window->image(DrillControl::ScoreBox));
+    centreOnBox(qobject_cast<NumberLabel *>(window->label(DrillControl::RunLabel)), window->image(DrillControl::RunBox));
+    window->setInitialFocus(window->button(DrillControl::ChoiceButton1));
     return window;
 }
 

@@ -7,14 +7,14 @@
 
 namespace GradeLayout {
 
-QString gradeButtonName(int n)
+GradeControl gradeButton(int grade)
 {
-    return QStringLiteral("Command1(%1)").arg(n);
+    return GradeControl(int(GradeControl::GradeButton1) + grade - 1);
 }
 
-QString markName(int n)
+GradeControl selectionMark(int grade)
 {
-    return QStringLiteral("Image1(%1)").arg(n);
+    return GradeControl(int(GradeControl::SelectionMark1) + grade - 1);
 }
 
 ScreenWindow::Design design()
@@ -27,9 +27,9 @@ LayoutTable controls()
 {
     using K = ControlKind;
     LayoutTable table = {
-        {QStringLiteral("Command3"), K::Button, 630, 5900, 1320, 420, true, Builtin::CancelButton, QStringLiteral("Cancel (Esc)"), 8,
+        {{GradeControl::CancelButton, "cancelButton"}, K::Button, 630, 5900, 1320, 420, true, Builtin::CancelButton, QStringLiteral("Cancel (Esc)"), 8,
          QStringLiteral("取消")},
-        {QStringLiteral("Command2"), K::Button, 2400, 5900, 1320, 420, true, Builtin::DecideButton, QStringLiteral("Decision (Return)"), 7,
+        {{GradeControl::ConfirmButton, "confirmButton"}, K::Button, 2400, 5900, 1320, 420, true, Builtin::DecideButton, QStringLiteral("Decision (Return)"), 7,
          QStringLiteral("決定")},
     };
 
@@ -37,18 +37,18 @@ LayoutTable controls()
     // starts 30 twips above its slot. Each is one pixel taller than its slot and hides its frame.
     const int buttonTops[8] = {0, 4860, 4110, 3360, 2610, 1860, 1110, 330};
     for (int n = 7; n >= 1; --n)
-        table.push_back({gradeButtonName(n), K::Button, 900, buttonTops[n], 2445, 765, true, Builtin::gradeButton(n),
+        table.push_back({{gradeButton(n), QStringLiteral("gradeButton%1").arg(n)}, K::Button, 900, buttonTops[n], 2445, 765, true, Builtin::gradeButton(n),
                          QStringLiteral("%1 (%2)").arg(GradeCatalogue::lookup(n)->tooltip).arg(n), n - 1,
                          GradeCatalogue::lookup(n)->accessibleName});
 
-    table.push_back({QStringLiteral("Image3"), K::Image, 3495, 5010, 540, 510, true, QString(), QStringLiteral("Easy")});
-    table.push_back({QStringLiteral("Image2"), K::Image, 3525, 495, 450, 435, true, QString(), QStringLiteral("Difficult")});
+    table.push_back({{GradeControl::EasyHint, "easyHint"}, K::Image, 3495, 5010, 540, 510, true, QString(), QStringLiteral("Easy")});
+    table.push_back({{GradeControl::DifficultHint, "difficultHint"}, K::Image, 3525, 495, 450, 435, true, QString(), QStringLiteral("Difficult")});
 
     // The marks are not evenly spaced; each one's middle lies within 3 pixels of its button's.
     const int markLefts[8] = {0, 45, 45, 45, 45, 45, 45, 60};
     const int markTops[8] = {0, 4950, 4230, 3495, 2715, 1995, 1215, 480};
     for (int n = 7; n >= 1; --n)
-        table.push_back({markName(n), K::Image, markLefts[n], markTops[n], 870, 555, false, Builtin::SelectionMark, QString()});
+        table.push_back({{selectionMark(n), QStringLiteral("selectionMark%1").arg(n)}, K::Image, markLefts[n], markTops[n], 870, 555, false, Builtin::SelectionMark, QString()});
     return table;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 enum class ControlKind {
@@ -9,10 +12,28 @@ enum class ControlKind {
     Label,  // QLabel: transparent, fixed size; the screen sets its font and colour
 };
 
+// Which control a row lays out: a member of the screen's own control enum, so that a misspelt
+// control does not compile, and the role name the widget carries as its object name ("ring").
+struct ControlKey
+{
+    template <typename Key>
+        requires std::is_enum_v<Key>
+    ControlKey(Key key, const char *roleName) : ControlKey(key, QString::fromLatin1(roleName))
+    {
+    }
+    template <typename Key>
+        requires std::is_enum_v<Key>
+    ControlKey(Key key, QString roleName) : index(static_cast<int>(key)), name(std::move(roleName))
+    {
+    }
+    int index;
+    QString name;
+};
+
 // One row of a screen's layout table. Geometry in twips from the client area's top-left corner.
 struct LayoutRow
 {
-    QString name;      // "Command1(4)", "Image14", "Label1"
+    ControlKey key;
     ControlKind kind;
     int left;
     int top;

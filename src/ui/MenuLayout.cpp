@@ -19,20 +19,20 @@ LayoutTable controls()
     // Front to back. The explanation picture lies over both letterings; the buttons, being
     // buttons, lie over it, so the return button stands on its empty lower part.
     return {
-        {QStringLiteral("Command5"), K::Button, 4485, 6525, 1875, 600, false, Builtin::MenuReturnButton, QStringLiteral("Return (Esc)"), 4,
+        {{MenuControl::ReturnButton, "returnButton"}, K::Button, 4485, 6525, 1875, 600, false, Builtin::MenuReturnButton, QStringLiteral("Return (Esc)"), 4,
          QStringLiteral("戻る")},
-        {QStringLiteral("Command4"), K::Button, 1065, 6405, 1875, 600, true, Builtin::ExplainButton, QStringLiteral("Explanation"), 3,
+        {{MenuControl::ExplainButton, "explainButton"}, K::Button, 1065, 6405, 1875, 600, true, Builtin::ExplainButton, QStringLiteral("Explanation"), 3,
          QStringLiteral("説明")},
-        {QStringLiteral("Command3"), K::Button, 3375, 6420, 1875, 600, true, Builtin::MenuSettingsButton, QStringLiteral("Establish of drill grade"), 2,
+        {{MenuControl::SettingsButton, "settingsButton"}, K::Button, 3375, 6420, 1875, 600, true, Builtin::MenuSettingsButton, QStringLiteral("Establish of drill grade"), 2,
          QStringLiteral("設定")},
-        {QStringLiteral("Command2"), K::Button, 5745, 6405, 1875, 600, true, Builtin::DrillButton, QStringLiteral("Drill"), 1,
+        {{MenuControl::DrillButton, "drillButton"}, K::Button, 5745, 6405, 1875, 600, true, Builtin::DrillButton, QStringLiteral("Drill"), 1,
          QStringLiteral("練習")},
-        {QStringLiteral("Command1"), K::Button, 8085, 6405, 1875, 600, true, Builtin::MenuEndButton, QStringLiteral("Exit"), 0,
+        {{MenuControl::EndButton, "endButton"}, K::Button, 8085, 6405, 1875, 600, true, Builtin::MenuEndButton, QStringLiteral("Exit"), 0,
          QStringLiteral("終了")},
         // Its picture is read when the explanation view first opens (MenuScreen).
-        {QStringLiteral("Image3"), K::Image, 1410, 285, 7845, 7020, false, QString(), QString()},
-        {QStringLiteral("Image2"), K::Image, 8445, 1365, 2505, 900, true, Builtin::GradeRangeLettering, QString()},
-        {QStringLiteral("Image1"), K::Image, 645, 225, 9900, 870, true, Builtin::TitleLettering, QString()},
+        {{MenuControl::Explanation, "explanation"}, K::Image, 1410, 285, 7845, 7020, false, QString(), QString()},
+        {{MenuControl::GradeRangeLettering, "gradeRangeLettering"}, K::Image, 8445, 1365, 2505, 900, true, Builtin::GradeRangeLettering, QString()},
+        {{MenuControl::TitleLettering, "titleLettering"}, K::Image, 645, 225, 9900, 870, true, Builtin::TitleLettering, QString()},
     };
 }
 

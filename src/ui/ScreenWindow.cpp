@@ -81,20 +81,23 @@ void ScreenWindow::createControls(const LayoutTable &controls)
         }
         }
         if (row->kind != ControlKind::Label && !row->picture.isEmpty())
-            m_builtinPaths.insert(row->name, row->picture);
-        widget->setObjectName(row->name);
+            m_builtinPaths.insert(row->key.name, row->picture);
+        widget->setObjectName(row->key.name);
         if (!row->tooltip.isEmpty())
             widget->setToolTip(row->tooltip);
         if (!row->accessibleName.isEmpty())
             widget->setAccessibleName(row->accessibleName);
         widget->setVisible(row->visible);
-        m_controls.insert(row->name, widget);
+        m_controls.insert(row->key.name, widget);
+        if (std::size_t(row->key.index) >= m_byKey.size())
+            m_byKey.resize(std::size_t(row->key.index) + 1, nullptr);
+        m_byKey[std::size_t(row->key.index)] = widget;
     }
 
     // Buttons lie over every image and label, keeping the table's order among themselves.
     for (auto row = controls.rbegin(); row != controls.rend(); ++row)
         if (row->kind == ControlKind::Button)
-            m_controls.value(row->name)->raise();
+            m_controls.value(row->key.name)->raise();
 
     std::vector<const LayoutRow *> tabbed;
     for (const LayoutRow &row : controls)
@@ -102,7 +105,7 @@ void ScreenWindow::createControls(const LayoutTable &controls)
             tabbed.push_back(&row);
     std::sort(tabbed.begin(), tabbed.end(), [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
     for (size_t i = 1; i < tabbed.size(); ++i)
-        QWidget::setTabOrder(m_controls.value(tabbed[i - 1]->name), m_controls.value(tabbed[i]->name));
+        QWidget::setTabOrder(m_controls.value(tabbed[i - 1]->key.name), m_controls.value(tabbed[i]->key.name));
 }
 
 QWidget *ScreenWindow::control(const QString &name) const
@@ -110,6 +113,28 @@ QWidget *ScreenWindow::control(const QString &name) const
     QWidget *widget = m_controls.value(name);
     Q_ASSERT_X(widget, "ScreenWindow::control", qPrintable(name));
     return widget;
+}
+
+QWidget *ScreenWindow::controlAt(int key) const
+{
+    QWidget *widget = key >= 0 && std::size_t(key) < m_byKey.size() ? m_byKey[std::size_t(key)] : nullptr;
+    Q_ASSERT_X(widget, "ScreenWindow::control", "a control the layout table does not hold");
+    return widget;
+}
+
+PictureButton *ScreenWindow::buttonAt(int key) const
+{
+    return qobject_cast<PictureButton *>(controlAt(key));
+}
+
+PictureLabel *ScreenWindow::imageAt(int key) const
+{
+    return qobject_cast<PictureLabel *>(controlAt(key));
+}
+
+QLabel *ScreenWindow::labelAt(int key) const
+{
+    return qobject_cast<QLabel *>(controlAt(key));
 }
 
 PictureButton *ScreenWindow::button(const QString &name) const

@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <type_traits>
+#include <vector>
+
 class PictureButton;
 class PictureLabel;
 class QLabel;
@@ -30,10 +33,26 @@ public:
 
     ScreenWindow(const Design &design, const LayoutTable &controls);
 
-    PictureButton *button(const QString &name) const;
-    PictureLabel *image(const QString &name) const;
-    QLabel *label(const QString &name) const;
-    QWidget *control(const QString &name) const;
+    // The control of a layout row, by the screen's control enum.
+    template <typename Key>
+        requires std::is_enum_v<Key>
+    PictureButton *button(Key key) const { return buttonAt(static_cast<int>(key)); }
+    template <typename Key>
+        requires std::is_enum_v<Key>
+    PictureLabel *image(Key key) const { return imageAt(static_cast<int>(key)); }
+    template <typename Key>
+        requires std::is_enum_v<Key>
+    QLabel *label(Key key) const { return labelAt(static_cast<int>(key)); }
+    template <typename Key>
+        requires std::is_enum_v<Key>
+    QWidget *control(Key key) const { return controlAt(static_cast<int>(key)); }
+
+    // The control by its role name ("nextButton"), for tests and drivers that stand outside
+    // the screens; the screens use their enum.
+    PictureButton *button(const QString &roleName) const;
+    PictureLabel *image(const QString &roleName) const;
+    QLabel *label(const QString &roleName) const;
+    QWidget *control(const QString &roleName) const;
 
     // Shows the window with its frame centred on the screen's free area.
     void open();
@@ -70,6 +89,10 @@ protected:
 
 private:
     void createControls(const LayoutTable &controls);
+    QWidget *controlAt(int key) const;
+    PictureButton *buttonAt(int key) const;
+    PictureLabel *imageAt(int key) const;
+    QLabel *labelAt(int key) const;
     // Moves the window, frame included, to the middle of its screen's free area; before it is
     // framed, with the frame the last window had.
     void centre();
@@ -83,6 +106,7 @@ private:
     // The controls given a built-in picture when created, with its resource path.
     QHash<QString, QString> m_builtinPaths;
     QHash<QString, QWidget *> m_controls;
+    std::vector<QWidget *> m_byKey;
     QWidget *m_initialFocus = nullptr;
     bool m_awaitingFrame = false;
 };
