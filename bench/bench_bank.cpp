@@ -1,8 +1,8 @@
 #include "bank/AnswerFileReader.h"
 #include "bank/DataFile.h"
 #include "bank/QuestionSelector.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/SystemClock.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/SystemClock.h"
 
 #include <QDir>
 #include <QFile>

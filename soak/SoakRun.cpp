@@ -3,10 +3,10 @@
 #include "ResidentMemory.h"
 
 #include "drill/DrillScreen.h"
-#include "ui/ErrorGuard.h"
-#include "ui/PictureButton.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/Stage.h"
+#include "error/ErrorGuard.h"
+#include "platform/Stage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QCoreApplication>
 #include <QLabel>

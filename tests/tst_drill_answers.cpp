@@ -3,7 +3,7 @@
 
 #include "tst_drill_fixture.h"
 
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 using Kind = RuntimeError::Kind;
 

@@ -8,15 +8,15 @@
 #include "app/Screen.h"
 #include "app/SharedState.h"
 #include "drill/DrillScreen.h"
+#include "platform/MutableSoundPlayer.h"
+#include "platform/Stage.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/platform/MutableSoundPlayer.h"
-#include "ui/platform/Stage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "tst_drill_fixture.h"
 
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -3,19 +3,19 @@
 // showing of the Drill screen loads.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "app/MenuScreen.h"
 #include "app/Program.h"
 #include "drill/DrillScreen.h"
+#include "grade/GradeLayout.h"
 #include "grade/GradeScreen.h"
+#include "menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/SystemInput.h"
 #include "support/TestMain.h"
-#include "ui/GradeLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QDir>
 #include <QFile>

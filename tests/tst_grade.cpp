@@ -5,19 +5,19 @@
 // Mouse events go through the window system layer, as a real pointer's do: the widget under
 // the pointer is found by Qt itself, and a click at a new place moves the pointer there first.
 #define QTEST_QPA_MOUSE_HANDLING
-#include "app/MenuScreen.h"
 #include "app/Program.h"
+#include "grade/GradeLayout.h"
 #include "grade/GradeScreen.h"
+#include "menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/BuiltinPictures.h"
-#include "ui/GradeLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/BuiltinPictures.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QDir>
 #include <QImage>

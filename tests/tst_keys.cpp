@@ -4,10 +4,10 @@
 
 #include "tst_drill_fixture.h"
 
-#include "app/MenuScreen.h"
 #include "app/Program.h"
+#include "grade/GradeLayout.h"
 #include "grade/GradeScreen.h"
-#include "ui/GradeLayout.h"
+#include "menu/MenuScreen.h"
 
 #include <QKeyEvent>
 

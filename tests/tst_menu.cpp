@@ -2,17 +2,17 @@
 // menu view and the explanation view.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "app/MenuScreen.h"
 #include "app/Program.h"
+#include "menu/MenuLayout.h"
+#include "menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/MenuLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QTemporaryDir>
 #include <QTest>

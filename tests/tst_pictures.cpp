@@ -1,11 +1,11 @@
+#include "drill/DrillLayout.h"
+#include "error/RuntimeError.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/PictureFileCheck.h"
 #include "support/HandMadeGif.h"
 #include "support/TestMain.h"
-#include "ui/DrillLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/RuntimeError.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/PictureFileCheck.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
 
 #include <QBuffer>
 #include <QDir>

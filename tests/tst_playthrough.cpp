@@ -8,15 +8,15 @@
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
 #include "drill/DrillScreen.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/Stage.h"
 #include "support/FakeClock.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/TestMain.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/Stage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QDir>
 #include <QSet>

@@ -1,9 +1,9 @@
 #include "bank/QuestionSelector.h"
+#include "error/RuntimeError.h"
+#include "platform/MixingRandomSource.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/RuntimeError.h"
-#include "ui/platform/MixingRandomSource.h"
 
 #include <QSet>
 #include <QTest>

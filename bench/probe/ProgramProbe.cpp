@@ -5,21 +5,21 @@
 // jumps ahead so that the drill's one-second stages act at once instead of after a wait.
 #include "ProbeReport.h"
 
-#include "app/MenuScreen.h"
 #include "app/Navigator.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "app/StartupWarmup.h"
 #include "drill/DrillScreen.h"
+#include "error/ErrorGuard.h"
 #include "grade/GradeScreen.h"
-#include "ui/ErrorGuard.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/LoadableSoundPlayer.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/Stage.h"
-#include "ui/platform/SystemClock.h"
+#include "menu/MenuScreen.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/LoadableSoundPlayer.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/Stage.h"
+#include "platform/SystemClock.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "app/Navigator.h"
 
 #include "app/Screen.h"
-#include "ui/ErrorGuard.h"
+#include "error/ErrorGuard.h"
 
 void Navigator::setScreen(ScreenId id, Screen *screen)
 {

@@ -1,8 +1,8 @@
 #include "app/Program.h"
 
-#include "app/MenuScreen.h"
 #include "drill/DrillScreen.h"
 #include "grade/GradeScreen.h"
+#include "menu/MenuScreen.h"
 
 Program::Program(const QString &baseDir, Clock &clock, RandomSource &random, SoundPlayer &sound,
                  PictureLoader &pictures)

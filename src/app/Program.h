@@ -3,7 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Navigator.h"
 #include "app/SharedState.h"
-#include "ui/platform/MutableSoundPlayer.h"
+#include "platform/MutableSoundPlayer.h"
 
 #include <memory>
 

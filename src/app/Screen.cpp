@@ -1,8 +1,8 @@
 #include "app/Screen.h"
 
-#include "ui/ButtonKeys.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/MutableSoundPlayer.h"
+#include "platform/MutableSoundPlayer.h"
+#include "widgets/ButtonKeys.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QTimer>
 

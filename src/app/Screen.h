@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppContext.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QObject>
 #include <QPointer>

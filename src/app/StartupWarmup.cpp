@@ -1,9 +1,9 @@
 #include "app/StartupWarmup.h"
 
-#include "ui/BuiltinPictures.h"
-#include "ui/DrillLayout.h"
-#include "ui/ErrorGuard.h"
-#include "ui/platform/DataPictureLoader.h"
+#include "drill/DrillLayout.h"
+#include "error/ErrorGuard.h"
+#include "platform/DataPictureLoader.h"
+#include "widgets/BuiltinPictures.h"
 
 #include <QCoreApplication>
 #include <QEvent>

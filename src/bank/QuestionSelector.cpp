@@ -1,8 +1,8 @@
 #include "bank/QuestionSelector.h"
 
-#include "ui/RuntimeError.h"
-#include "ui/platform/Clock.h"
-#include "ui/platform/RandomSource.h"
+#include "error/RuntimeError.h"
+#include "platform/Clock.h"
+#include "platform/RandomSource.h"
 
 #include <cmath>
 

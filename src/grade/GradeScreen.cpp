@@ -4,13 +4,13 @@
 #include "app/SharedState.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
-#include "ui/ButtonKeys.h"
-#include "ui/ErrorGuard.h"
-#include "ui/GradeLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/PictureLoader.h"
+#include "error/ErrorGuard.h"
+#include "grade/GradeLayout.h"
+#include "platform/PictureLoader.h"
+#include "widgets/ButtonKeys.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 GradeScreen::GradeScreen(AppContext &ctx) : Screen(ctx)
 {

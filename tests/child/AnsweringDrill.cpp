@@ -1,18 +1,18 @@
 // bunpo-answering-drill BASE_DIR: the program as main() builds it, with its real sound module,
 // on the data folders under BASE_DIR. It opens the drill, answers one question right and one
 // wrong, and ends through the drill's end button; the exit status says whether it got there.
-#include "app/MenuScreen.h"
 #include "app/Navigator.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "drill/DrillScreen.h"
-#include "ui/ErrorGuard.h"
-#include "ui/PictureButton.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/LoadableSoundPlayer.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/Stage.h"
-#include "ui/platform/SystemClock.h"
+#include "error/ErrorGuard.h"
+#include "menu/MenuScreen.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/LoadableSoundPlayer.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/Stage.h"
+#include "platform/SystemClock.h"
+#include "widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QTimer>
