@@ -1,5 +1,5 @@
 // Answering on the Drill screen: the answer cycle, the score, the decision after each
-// answer, the right-answer marker and the waits of the stages.
+// answer, the right-answer ring and the waits of the stages.
 
 #include "tst_drill_fixture.h"
 
@@ -57,7 +57,7 @@ void TestDrillAnswers::answerCycle()
     DrillRig rig(bank);
     rig.open();
     auto state = [&rig] {
-        return QStringLiteral("locked %1 timer1 %2 marks %3%4 marker %5 next %6")
+        return QStringLiteral("locked %1 evaluation %2 marks %3%4 ring %5 next %6")
             .arg(rig.f().locked())
             .arg(rig.running(DrillStage::Evaluation) ? "running" : "idle")
             .arg(rig.shown("correctMark") ? "O" : "-")
@@ -65,11 +65,11 @@ void TestDrillAnswers::answerCycle()
             .arg(rig.shown("ring") ? "shown" : "hidden")
             .arg(rig.shown("nextButton") ? "shown" : "hidden");
     };
-    QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 0 evaluation idle marks -- ring hidden next hidden"));
 
     // A right answer is scored and acknowledged at once; the labels wait for the stage.
     rig.answer(true);
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks O- marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation running marks O- ring hidden next hidden"));
     QCOMPARE(rig.sound.names(), QStringList{"o.wav"});
     QVERIFY(rig.sound.played.first().startsWith(bank.base()));
     QCOMPARE(rig.f().score(), qint16(100));
@@ -78,32 +78,32 @@ void TestDrillAnswers::answerCycle()
     QVERIFY(rig.label("runLabel").isEmpty());
 
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation idle marks -- ring shown next shown"));
     QCOMPARE(rig.label("scoreLabel"), QStringLiteral("100"));
     QCOMPARE(rig.label("runLabel"), QStringLiteral("１"));
-    QCOMPARE(rig.walkerLeft(), 1065);
+    QCOMPARE(rig.trainLeft(), 1065);
 
-    // The next question frees the choices and leaves the score, the counts and the walker.
+    // The next question frees the choices and leaves the score, the counts and the train.
     QCOMPARE(rig.question(), 1);
     QVERIFY(rig.next());
-    QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 0 evaluation idle marks -- ring hidden next hidden"));
     QCOMPARE(rig.question(), 2);
     QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 2);
     QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 2);
     QCOMPARE(rig.f().score(), qint16(100));
 
-    // A wrong answer: the cross, its sound, 100 points off, the walker a step out.
+    // A wrong answer: the cross, its sound, 100 points off, the train a step out.
     rig.answer(false);
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks -X marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation running marks -X ring hidden next hidden"));
     QCOMPARE(rig.sound.names(), QStringList({"o.wav", "x.wav"}));
     QCOMPARE(rig.f().score(), qint16(0));
     QCOMPARE(rig.f().run(), 0);
     QCOMPARE(rig.f().misses(), 1);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
-    QCOMPARE(rig.walkerLeft(), 1065 + 1005);
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation idle marks -- ring shown next shown"));
+    QCOMPARE(rig.trainLeft(), 1065 + 1005);
     QVERIFY(rig.next());
-    QCOMPARE(rig.walkerLeft(), 1065 + 1005);
+    QCOMPARE(rig.trainLeft(), 1065 + 1005);
     QCOMPARE(rig.f().misses(), 1);
     QVERIFY(ReportedErrors::list().isEmpty());
 }
@@ -149,7 +149,7 @@ void TestDrillAnswers::decisionAfterAnAnswer_data()
     QTest::addColumn<int>("score");
     QTest::addColumn<int>("missCount");
     QTest::addColumn<int>("streak");
-    QTest::addColumn<int>("walker");
+    QTest::addColumn<int>("train");
     QTest::addColumn<QString>("label1");
     QTest::addColumn<QString>("label2");
     QTest::addColumn<bool>("burst");
@@ -193,7 +193,7 @@ void TestDrillAnswers::decisionAfterAnAnswer()
     QFETCH(int, score);
     QFETCH(int, missCount);
     QFETCH(int, streak);
-    QFETCH(int, walker);
+    QFETCH(int, train);
     QFETCH(QString, label1);
     QFETCH(QString, label2);
     QFETCH(bool, burst);
@@ -217,7 +217,7 @@ void TestDrillAnswers::decisionAfterAnAnswer()
     QCOMPARE(int(rig.f().score()), score);
     QCOMPARE(int(rig.f().misses()), missCount);
     QCOMPARE(int(rig.f().run()), streak);
-    QCOMPARE(rig.walkerLeft(), walker);
+    QCOMPARE(rig.trainLeft(), train);
     QCOMPARE(rig.label("scoreLabel"), label1);
     QCOMPARE(rig.label("runLabel"), label2);
     QCOMPARE(rig.shown("burst"), burst);

@@ -206,9 +206,9 @@ public:
     int question() const { return drill.session().question(); }
     int rightChoice() const { return m_bank.answer(question()); }
     int wrongChoice() const { return rightChoice() % 4 + 1; }
-    // Walker and marker places in twips, as the program sets them.
-    int walkerLeft() const { return image(QStringLiteral("train"))->x() * 15; }
-    int markerTop() const { return image(QStringLiteral("ring"))->y() * 15; }
+    // Train and ring places in twips, as the program sets them.
+    int trainLeft() const { return image(QStringLiteral("train"))->x() * 15; }
+    int ringTop() const { return image(QStringLiteral("ring"))->y() * 15; }
 
     // ---- the user
 

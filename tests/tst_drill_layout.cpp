@@ -262,13 +262,13 @@ void TestDrillLayout::everyShowingStartsAfresh()
     DrillBank bank(tenAnswers());
     DrillRig rig(bank);
     rig.open();
-    // Three wrong answers (the walker three steps out) and a right one, the last still evaluating.
+    // Three wrong answers (the train three steps out) and a right one, the last still evaluating.
     QCOMPARE(rig.play("rrwwwr"), QString());
     QVERIFY(rig.next());
     rig.answer(true);
     rig.runFor(0.5);
     QVERIFY(rig.running(DrillStage::Evaluation));
-    QCOMPARE(rig.walkerLeft(), 1065 + 3 * 1005);
+    QCOMPARE(rig.trainLeft(), 1065 + 3 * 1005);
 
     rig.click(rig.button("settingsButton"));
     QCOMPARE(rig.navigator.currentId(), ScreenId::Grade);
@@ -279,7 +279,7 @@ void TestDrillLayout::everyShowingStartsAfresh()
     QCOMPARE(rig.f().misses(), 0);
     QCOMPARE(rig.f().run(), 0);
     QVERIFY(!rig.f().locked());
-    QCOMPARE(rig.walkerLeft(), 1065);
+    QCOMPARE(rig.trainLeft(), 1065);
     QVERIFY(rig.label("scoreLabel").isEmpty());
     QVERIFY(rig.label("runLabel").isEmpty());
     QVERIFY(!rig.anyRunning());

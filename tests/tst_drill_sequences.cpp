@@ -67,13 +67,13 @@ void TestDrillSequences::missLimitSequence()
     QCOMPARE(int(rig.f().score()), score);
     QCOMPARE(rig.f().misses(), 4);
 
-    // The fifth wrong answer costs nothing; its stage puts the walker's front at the balloon.
+    // The fifth wrong answer costs nothing; its stage puts the train's front at the balloon.
     rig.answer(false);
     QCOMPARE(int(rig.f().score()), score);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    const QRect walker = rig.image("train")->geometry();
-    QCOMPARE(rig.walkerLeft(), 6090);
-    QCOMPARE(walker.x() + walker.width(), rig.image("burst")->x());
+    const QRect train = rig.image("train")->geometry();
+    QCOMPARE(rig.trainLeft(), 6090);
+    QCOMPARE(train.x() + train.width(), rig.image("burst")->x());
     QVERIFY(rig.shown("burst"));
     QVERIFY(!rig.shown("halvingNotice"));
     QCOMPARE(rig.sound.names().mid(rig.sound.played.size() - 2), QStringList({"x.wav", "pan.wav"}));
@@ -86,13 +86,13 @@ void TestDrillSequences::missLimitSequence()
     QVERIFY(rig.shown("burst") && rig.shown("halvingNotice"));
     QCOMPARE(rig.sound.names().last(), QStringLiteral("dame.wav"));
     QCOMPARE(int(rig.f().score()), score);
-    QCOMPARE(rig.walkerLeft(), 6090);
+    QCOMPARE(rig.trainLeft(), 6090);
 
-    // Then both go, the walker goes home and the halved score is shown; nothing is played.
+    // Then both go, the train goes home and the halved score is shown; nothing is played.
     const qsizetype sounds = rig.sound.played.size();
     QVERIFY(rig.runUntilIdle(DrillStage::Halving));
     QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
-    QCOMPARE(rig.walkerLeft(), 1065);
+    QCOMPARE(rig.trainLeft(), 1065);
     QCOMPARE(int(rig.f().score()), halved);
     QCOMPARE(rig.label("scoreLabel"), QString::number(halved));
     QCOMPARE(rig.label("runLabel"), QStringLiteral("０"));
@@ -243,15 +243,15 @@ void TestDrillSequences::answeringDuringTheMissLimitSequence()
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(int(rig.f().score()), scoreMeanwhile);
     QCOMPARE(rig.label("scoreLabel"), QString::number(scoreMeanwhile));
-    QCOMPARE(rig.walkerLeft(), walkerMeanwhile);
+    QCOMPARE(rig.trainLeft(), walkerMeanwhile);
     QCOMPARE(rig.f().misses(), right ? 0 : 1);
     QVERIFY(rig.shown("burst") && rig.shown("nextButton"));
 
-    // The halving takes what the score holds when it comes and sends the walker home.
+    // The halving takes what the score holds when it comes and sends the train home.
     QVERIFY(rig.settle());
     QCOMPARE(int(rig.f().score()), scoreMeanwhile / 2);
     QCOMPARE(rig.label("scoreLabel"), QString::number(scoreMeanwhile / 2));
-    QCOMPARE(rig.walkerLeft(), 1065);
+    QCOMPARE(rig.trainLeft(), 1065);
     QCOMPARE(rig.f().misses(), right ? 0 : 1);
     QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
     QVERIFY(rig.shown("nextButton"));
@@ -297,7 +297,7 @@ void TestDrillSequences::missLimitWhileTheBonusIsShown()
     QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
     QCOMPARE(rig.f().score(), qint16(750));
     QCOMPARE(rig.label("scoreLabel"), QStringLiteral("750"));
-    QCOMPARE(rig.walkerLeft(), 1065);
+    QCOMPARE(rig.trainLeft(), 1065);
     QVERIFY(rig.shown("nextButton"));
 }
 

@@ -377,9 +377,9 @@ void TestPictures::windowOnAnotherScreenTakesItsBuiltinPictures()
     QCOMPARE(window->image(QStringLiteral("train"))->picture().devicePixelRatio(), 1.0);
 
     window->showBuiltinPicturesFor(2.0);
-    const QPixmap walker = window->image(QStringLiteral("train"))->picture();
-    QCOMPARE(walker.devicePixelRatio(), 2.0);
-    QCOMPARE(walker.deviceIndependentSize(), QSizeF(180, 84));
+    const QPixmap train = window->image(QStringLiteral("train"))->picture();
+    QCOMPARE(train.devicePixelRatio(), 2.0);
+    QCOMPARE(train.deviceIndependentSize(), QSizeF(180, 84));
     QCOMPARE(window->image(QStringLiteral("train"))->size(), QSize(180, 84));
     QCOMPARE(window->button(QStringLiteral("choiceButton1"))->picture().devicePixelRatio(), 2.0);
     QCOMPARE(window->image(QStringLiteral("choicesPicture"))->picture().cacheKey(), question.cacheKey());

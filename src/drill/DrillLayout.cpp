@@ -48,10 +48,10 @@ const LayoutTable &table()
          QStringLiteral("Answer 2 (2)"), 1, QStringLiteral("解答２")},
         {{DrillControl::ChoiceButton1, "choiceButton1"}, K::Button, 4335, 4695, 660, 645, true, Builtin::choiceButton(1),
          QStringLiteral("Answer 1 (1)"), 0, QStringLiteral("解答１")},
-        {{DrillControl::BonusBanner, "bonusBanner"}, K::Image, 3450, 2700, 4230, 1500, false, Builtin::Bonus, {}},
+        {{DrillControl::BonusBanner, "bonusBanner"}, K::Image, 3450, 2700, 4230, 1500, false, Builtin::BonusBanner, {}},
         {{DrillControl::Ring, "ring"}, K::Image, 1150, 2550, 600, 600, false, Builtin::Ring, {}},
-        {{DrillControl::PassBanner, "passBanner"}, K::Image, 3000, 2600, 5130, 1695, false, Builtin::Pass, {}},
-        {{DrillControl::HalvingNotice, "halvingNotice"}, K::Image, 2700, 3100, 5925, 630, false, Builtin::Halving, {}},
+        {{DrillControl::PassBanner, "passBanner"}, K::Image, 3000, 2600, 5130, 1695, false, Builtin::PassBanner, {}},
+        {{DrillControl::HalvingNotice, "halvingNotice"}, K::Image, 2700, 3100, 5925, 630, false, Builtin::HalvingNotice, {}},
         {{DrillControl::WrongMark, "wrongMark"}, K::Image, 4100, 1400, 3165, 3105, false, Builtin::WrongMark, {}},
         {{DrillControl::CorrectMark, "correctMark"}, K::Image, 4100, 1400, 2985, 2925, false, Builtin::CorrectMark, {}},
         {{DrillControl::RunLabel, "runLabel"}, K::Label, 8340, 4740, 765, 510, true, {}, {}},
@@ -63,8 +63,8 @@ const LayoutTable &table()
         {{DrillControl::ChoicesPicture, "choicesPicture"}, K::Image, 1245, 2625, 8670, 1695, true, Builtin::SampleChoices, {}},
         {{DrillControl::QuestionPicture, "questionPicture"}, K::Image, 1260, 1170, 8670, 855, true, {}, {}},
         {{DrillControl::Burst, "burst"}, K::Image, 8790, 5475, 1275, 1260, false, Builtin::Burst, {}},
-        {{DrillControl::Train, "train"}, K::Image, 1065, 5475, 2700, 1260, true, Builtin::Walker, {}},
-        {{DrillControl::Board, "board"}, K::Image, 765, 225, 9600, 6900, true, Builtin::DrillBoard, {}},
+        {{DrillControl::Train, "train"}, K::Image, 1065, 5475, 2700, 1260, true, Builtin::Train, {}},
+        {{DrillControl::Board, "board"}, K::Image, 765, 225, 9600, 6900, true, Builtin::Board, {}},
     };
     return controls;
 }

@@ -29,7 +29,7 @@ LayoutTable controls()
     LayoutTable table = {
         {{GradeControl::CancelButton, "cancelButton"}, K::Button, 630, 5900, 1320, 420, true, Builtin::CancelButton, QStringLiteral("Cancel (Esc)"), 8,
          QStringLiteral("取消")},
-        {{GradeControl::ConfirmButton, "confirmButton"}, K::Button, 2400, 5900, 1320, 420, true, Builtin::DecideButton, QStringLiteral("Decision (Return)"), 7,
+        {{GradeControl::ConfirmButton, "confirmButton"}, K::Button, 2400, 5900, 1320, 420, true, Builtin::ConfirmButton, QStringLiteral("Decision (Return)"), 7,
          QStringLiteral("決定")},
     };
 

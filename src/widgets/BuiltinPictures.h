@@ -9,15 +9,15 @@ inline const QString Icon = QStringLiteral(":/pictures/icon.bmp");
 
 // Drill screen
 inline const QString DrillBackground = QStringLiteral(":/pictures/drill/background.bmp");
-inline const QString DrillBoard = QStringLiteral(":/pictures/drill/board.bmp");
-inline const QString Walker = QStringLiteral(":/pictures/drill/walker.gif");
+inline const QString Board = QStringLiteral(":/pictures/drill/board.bmp");
+inline const QString Train = QStringLiteral(":/pictures/drill/train.gif");
 inline const QString Burst = QStringLiteral(":/pictures/drill/burst.gif");
 inline const QString CorrectMark = QStringLiteral(":/pictures/drill/correct.gif");
 inline const QString WrongMark = QStringLiteral(":/pictures/drill/wrong.gif");
 inline const QString Ring = QStringLiteral(":/pictures/drill/ring.gif");
-inline const QString Bonus = QStringLiteral(":/pictures/drill/bonus.gif");
-inline const QString Pass = QStringLiteral(":/pictures/drill/pass.gif");
-inline const QString Halving = QStringLiteral(":/pictures/drill/halving.bmp");
+inline const QString BonusBanner = QStringLiteral(":/pictures/drill/bonus.gif");
+inline const QString PassBanner = QStringLiteral(":/pictures/drill/pass.gif");
+inline const QString HalvingNotice = QStringLiteral(":/pictures/drill/halving.bmp");
 inline const QString ScoreBox = QStringLiteral(":/pictures/drill/scorebox.bmp");
 inline const QString RunBox = QStringLiteral(":/pictures/drill/runbox.gif");
 inline const QString AnswerBox = QStringLiteral(":/pictures/drill/answerbox.gif");
@@ -44,6 +44,6 @@ inline const QString Ladder = QStringLiteral(":/pictures/grade/ladder.bmp");
 inline QString gradeButton(int n) { return QStringLiteral(":/pictures/grade/grade%1.gif").arg(n); }
 inline const QString SelectionMark = QStringLiteral(":/pictures/grade/mark.bmp");
 inline const QString CancelButton = QStringLiteral(":/pictures/grade/cancel.gif");
-inline const QString DecideButton = QStringLiteral(":/pictures/grade/decide.gif");
+inline const QString ConfirmButton = QStringLiteral(":/pictures/grade/decide.gif");
 
 } // namespace Builtin
