@@ -178,7 +178,7 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass_data()
     // The bonus (9900) begins at x.25 and ends 1.5 s later; the answer that reaches 10000 is
     // given at once, so its evaluation comes first, or 0.75 s later, so the bonus ends first.
     QTest::addColumn<double>("answerAfter");
-    QTest::addColumn<QString>("label2");
+    QTest::addColumn<QString>("runText");
     QTest::newRow("evaluation first") << 0.0 << "1";
     QTest::newRow("bonus stage first") << 0.75 << "１";
 }
@@ -186,7 +186,7 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass_data()
 void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass()
 {
     QFETCH(double, answerAfter);
-    QFETCH(QString, label2);
+    QFETCH(QString, runText);
 
     DrillBank bank(tenAnswers());
     DrillRig rig(bank);
@@ -209,7 +209,7 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass()
     QVERIFY(rig.f().locked());
     QCOMPARE(rig.f().score(), qint16(10000));
     QCOMPARE(rig.label("scoreLabel"), QStringLiteral("10000"));
-    QCOMPARE(rig.label("runLabel"), label2);
+    QCOMPARE(rig.label("runLabel"), runText);
 }
 
 void TestDrillSequences::answeringDuringTheMissLimitSequence_data()
