@@ -1,5 +1,7 @@
 #pragma once
 
+// What every screen is handed: the shared state, the platform services and the moves.
+
 class Clock;
 class MutableSoundPlayer;
 class PictureLoader;

@@ -1,5 +1,7 @@
 #pragma once
 
+// The navigator: shows one screen at a time, moves between them and ends the program.
+
 #include "app/ScreenId.h"
 #include "app/ScreenMoves.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The whole program: the shared state, the three screens and the navigator between them.
+
 #include "app/AppContext.h"
 #include "app/Navigator.h"
 #include "app/SharedState.h"

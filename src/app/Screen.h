@@ -1,5 +1,7 @@
 #pragma once
 
+// A screen: lives for the whole run, creates its window anew at every showing.
+
 #include "app/AppContext.h"
 #include "widgets/ScreenWindow.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Draws the next question at random, never one of the last few asked.
+
 #include <QtGlobal>
 #include <array>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Drill screen: the view that applies what its DrillSession decides.
+
 #include "app/Screen.h"
 #include "bank/QuestionSelector.h"
 #include "drill/DrillSession.h"

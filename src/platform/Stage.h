@@ -1,5 +1,7 @@
 #pragma once
 
+// A stage: one timed step that acts once, a set time after it begins.
+
 #include <QObject>
 #include <QTimer>
 #include <functional>

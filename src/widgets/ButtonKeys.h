@@ -1,5 +1,7 @@
 #pragma once
 
+// A window's keys: each clicks a button or runs an action, a held key only once.
+
 #include <QObject>
 #include <QSet>
 

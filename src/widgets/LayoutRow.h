@@ -1,5 +1,7 @@
 #pragma once
 
+// A screen's layout table: one row per control, keyed by the screen's control enum, in twips.
+
 #include <QString>
 
 #include <type_traits>

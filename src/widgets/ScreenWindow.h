@@ -1,5 +1,7 @@
 #pragma once
 
+// The window of one screen, built from its layout table.
+
 #include "widgets/LayoutRow.h"
 
 #include <QColor>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Qt Multimedia backend behind MediaSoundPlayer, for the sounds our own reader does not decode.
+
 #include <QObject>
 #include <functional>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The SoundPlayer on Qt Multimedia: plays the drill's WAV sounds, silent where no device is.
+
 #include "platform/SoundFileCache.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WarnOnce.h"
