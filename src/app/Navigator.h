@@ -12,7 +12,7 @@ class Screen;
 
 // Moves from screen to screen and ends the program. Exactly one screen is loaded and on show
 // at a time; a move unloads the current screen, then creates the next in its designed state,
-// runs its Load handler and shows it.
+// runs its load() and shows it.
 class Navigator : public QObject, public ScreenMoves
 {
     Q_OBJECT

@@ -19,7 +19,7 @@ void Screen::show()
     bindKeys(*keys);
     m_window->showSoundMuted(context.sound.isMuted());
     load();
-    // A Load handler that failed never gets here: the screen is never shown.
+    // A load() that failed never gets here: the screen is never shown.
     m_window->open();
 }
 
