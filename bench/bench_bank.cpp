@@ -1,8 +1,8 @@
 #include "bank/AnswerFileReader.h"
 #include "bank/DataFile.h"
 #include "bank/QuestionSelector.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/SystemClock.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/SystemClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,9 +39,9 @@ static void BM_PickQuestionFullWindow(benchmark::State &state)
     QuestionSelector selector(random, clock);
     selector.start(60);
     for (int i = 0; i < 30; ++i)
-        selector.PickQuestion();
+        selector.draw();
     for (auto _ : state)
-        benchmark::DoNotOptimize(selector.PickQuestion());
+        benchmark::DoNotOptimize(selector.draw());
 }
 BENCHMARK(BM_PickQuestionFullWindow);
 

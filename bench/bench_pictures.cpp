@@ -1,5 +1,5 @@
+#include "platform/DataPictureLoader.h"
 #include "support/HandMadeGif.h"
-#include "ui/platform/DataPictureLoader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

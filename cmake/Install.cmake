@@ -41,7 +41,7 @@ install(FILES ${BUNPO_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metain
 
 # Launcher icons, drawn by tools/drawpictures and committed.
 foreach(size 48 64 128 256)
-  install(FILES ${CMAKE_SOURCE_DIR}/src/ui/pictures/launcher/icon-${size}.png
+  install(FILES ${CMAKE_SOURCE_DIR}/src/widgets/pictures/launcher/icon-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${BUNPO_APP_ID}.png)
 endforeach()

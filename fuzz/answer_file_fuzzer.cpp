@@ -5,7 +5,7 @@
 
 #include "bank/AnswerFileReader.h"
 #include "bank/GradeBankCheck.h"
-#include "ui/RuntimeError.h"
+#include "error/RuntimeError.h"
 
 #include <QCoreApplication>
 

@@ -4,9 +4,9 @@
 // of refusing a file; anything else (a crash, undefined behaviour, a leak, a hang) is a finding.
 #include "ScratchFolder.h"
 
-#include "ui/RuntimeError.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/PictureFileCheck.h"
+#include "error/RuntimeError.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/PictureFileCheck.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // Fuzzes the WAV reader of the sound player with any bytes as a sound file. Its verdict is its
 // answer to a foreign or broken file; anything else (a crash, undefined behaviour, a leak, a
-// hang) is a finding. Built once the reader is in src/ui/platform (see CMakeLists.txt here).
-#include "ui/platform/WavReader.h"
+// hang) is a finding. Built once the reader is in src/platform (see CMakeLists.txt here).
+#include "platform/WavReader.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 // Plays nothing and keeps nothing: a soak of many thousand answers must not grow a record.
 class SilentSoundPlayer : public SoundPlayer

@@ -3,10 +3,10 @@
 #include "ResidentMemory.h"
 
 #include "drill/DrillScreen.h"
-#include "ui/ErrorGuard.h"
-#include "ui/PictureButton.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/Stage.h"
+#include "error/ErrorGuard.h"
+#include "platform/Stage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -62,13 +62,13 @@ void SoakRun::settle()
     DrillScreen &drill = m_program->drill();
     for (int tick = 0; tick < 20; ++tick) {
         bool running = false;
-        for (int n = 1; n <= 5; ++n)
-            running = running || (drill.timer(n) && drill.timer(n)->isRunning());
+        for (const DrillStage which : AllDrillStages)
+            running = running || (drill.stage(which) && drill.stage(which)->isRunning());
         if (!running)
             return;
         m_clock.advance(0.5f);
-        for (int n = 1; n <= 5; ++n)
-            if (Stage *stage = drill.timer(n))
+        for (const DrillStage which : AllDrillStages)
+            if (Stage *stage = drill.stage(which))
                 ErrorGuard::run([stage] { stage->tick(); });
     }
     fail(QStringLiteral("a stage never acted"));
@@ -79,9 +79,9 @@ void SoakRun::chooseGradeAndConfirm()
 {
     std::uniform_int_distribution<int> grade(1, 7);
     for (int k = 0; k < 3; ++k)
-        pointAt(QStringLiteral("Command1(%1)").arg(grade(m_choices)));
-    click(QStringLiteral("Command1(%1)").arg(grade(m_choices)));
-    click(QStringLiteral("Command2"));
+        pointAt(QStringLiteral("gradeButton%1").arg(grade(m_choices)));
+    click(QStringLiteral("gradeButton%1").arg(grade(m_choices)));
+    click(QStringLiteral("confirmButton"));
     ++m_gradeChanges;
 }
 
@@ -89,20 +89,20 @@ void SoakRun::drillStarted()
 {
     ++m_drills;
     m_model.start();
-    const DrillFields &fields = m_program->drill().fields();
+
     // The right answers come from the data folder, read here apart from the drill.
-    AnswerFileReader::read(fields.AnswerFilePath, m_count, m_rightAnswers);
+    AnswerFileReader::read(m_program->drill().answerFilePath(), m_count, m_rightAnswers);
 }
 
 bool SoakRun::answerOne()
 {
     const DrillScreen &drill = m_program->drill();
-    const int question = drill.fields().CurrentQuestion;
+    const int question = drill.session().question();
     if (question < 1 || question > m_count)
         return fail(QStringLiteral("question %1 of a bank of %2").arg(question).arg(m_count));
     const bool right = std::bernoulli_distribution(RightShare)(m_choices);
     const int rightChoice = m_rightAnswers[question];
-    click(QStringLiteral("Command1(%1)").arg(right ? rightChoice : rightChoice % 4 + 1));
+    click(QStringLiteral("choiceButton%1").arg(right ? rightChoice : rightChoice % 4 + 1));
     ++m_answered;
     if (std::uniform_int_distribution<int>(0, 999)(m_choices) < MidAnswerPerMille) {
         ++m_leftMidAnswer;
@@ -113,13 +113,13 @@ bool SoakRun::answerOne()
     settle();
     m_model.answer(right);
 
-    const DrillFields &f = drill.fields();
-    if (f.Score != m_model.score() || f.Streak != m_model.run() || f.MissCount != m_model.misses()
-        || (f.Finished != 0) != m_model.passed())
+    const DrillSession &f = drill.session();
+    if (f.score() != m_model.score() || f.run() != m_model.run() || f.misses() != m_model.misses()
+        || f.finished() != m_model.passed())
         return fail(QStringLiteral("the drill has score %1, run %2, misses %3, finished %4; the model %5, %6, %7, %8")
-                        .arg(f.Score).arg(f.Streak).arg(f.MissCount).arg(f.Finished)
+                        .arg(f.score()).arg(f.run()).arg(f.misses()).arg(f.finished())
                         .arg(m_model.score()).arg(m_model.run()).arg(m_model.misses()).arg(m_model.passed()));
-    const QString shownScore = m_program->navigator().current()->window()->label(QStringLiteral("Label1"))->text();
+    const QString shownScore = m_program->navigator().current()->window()->label(QStringLiteral("scoreLabel"))->text();
     if (shownScore != QString::number(m_model.score()))
         return fail(QStringLiteral("the score shows \"%1\", the model %2").arg(shownScore).arg(m_model.score()));
     return !m_failed;
@@ -130,14 +130,14 @@ void SoakRun::leaveDrill()
 {
     ++m_moves;
     if (std::bernoulli_distribution(0.5)(m_choices)) {
-        click(QStringLiteral("Command3")); // to the Menu
+        click(QStringLiteral("returnButton")); // to the Menu
         if (std::bernoulli_distribution(0.5)(m_choices)) {
-            click(QStringLiteral("Command3")); // to the Grade screen, back to the Menu
+            click(QStringLiteral("settingsButton")); // to the Grade screen, back to the Menu
             chooseGradeAndConfirm();
         }
-        click(QStringLiteral("Command2")); // 練習
+        click(QStringLiteral("drillButton")); // 練習
     } else {
-        click(QStringLiteral("Command2")); // to the Grade screen, back to the drill
+        click(QStringLiteral("settingsButton")); // to the Grade screen, back to the drill
         chooseGradeAndConfirm();
     }
     if (!m_failed)
@@ -162,7 +162,7 @@ void SoakRun::reportMemory()
 bool SoakRun::run()
 {
     ErrorGuard::run([this] { m_program->start(); });
-    click(QStringLiteral("Command2")); // 練習: the first drill of the run, grade 1
+    click(QStringLiteral("drillButton")); // 練習: the first drill of the run, grade 1
     if (!m_failed)
         drillStarted();
 
@@ -181,7 +181,7 @@ bool SoakRun::run()
         } else if (std::uniform_int_distribution<int>(0, 999)(m_choices) < MovePerMille) {
             leaveDrill();
         } else {
-            click(QStringLiteral("Command5")); // 次
+            click(QStringLiteral("nextButton")); // 次
         }
     }
     if (m_answered != m_answers)

@@ -5,9 +5,9 @@
 
 #include "app/Program.h"
 #include "bank/AnswerFileReader.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/MixingRandomSource.h"
 #include "support/FakeClock.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/MixingRandomSource.h"
 
 #include <QString>
 #include <QTextStream>

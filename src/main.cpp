@@ -4,11 +4,11 @@
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "app/StartupWarmup.h"
-#include "ui/ErrorGuard.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/LoadableSoundPlayer.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/SystemClock.h"
+#include "error/ErrorGuard.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/LoadableSoundPlayer.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/SystemClock.h"
 
 #include <QApplication>
 #include <QLoggingCategory>

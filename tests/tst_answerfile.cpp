@@ -1,6 +1,6 @@
 #include "bank/AnswerFileReader.h"
+#include "error/RuntimeError.h"
 #include "support/TestMain.h"
-#include "ui/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>

@@ -19,7 +19,7 @@ QImage load(const QString& resource)
     return image;
 }
 
-// ":/pictures/drill/walker.gif" -> ":/pictures/drill/walker@2x.gif"
+// ":/pictures/drill/train.gif" -> ":/pictures/drill/train@2x.gif"
 QString twice(const QString& resource)
 {
     const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
@@ -69,7 +69,7 @@ void TestBuiltinPictures::formatAndSize_data()
     const Row rows[] = {
         {"drill/background.bmp", "bmp", 750, 523, 24, false},
         {"drill/board.bmp", "bmp", 640, 460, 8, false},
-        {"drill/walker.gif", "gif", 180, 84, 0, false},
+        {"drill/train.gif", "gif", 180, 84, 0, false},
         {"drill/burst.gif", "gif", 85, 84, 0, false},
         {"drill/correct.gif", "gif", 199, 195, 0, true},
         {"drill/wrong.gif", "gif", 211, 207, 0, true},
@@ -192,7 +192,7 @@ void TestBuiltinPictures::pixelProbes_data()
     QTest::newRow("ladder arrow shaft") << ladder << QPoint(247, 200) << white;
     QTest::newRow("ladder arrow shaft 2") << ladder << QPoint(248, 200) << white;
 
-    QTest::newRow("walker stands on the track's teal") << QStringLiteral(":/pictures/drill/walker.gif") << QPoint(0, 0)
+    QTest::newRow("train stands on the track's teal") << QStringLiteral(":/pictures/drill/train.gif") << QPoint(0, 0)
                                                        << teal;
     QTest::newRow("burst stands on the track's teal") << QStringLiteral(":/pictures/drill/burst.gif") << QPoint(0, 0)
                                                       << teal;
@@ -216,8 +216,8 @@ void TestBuiltinPictures::pixelProbes()
 void TestBuiltinPictures::walkerNeedleReachesRightEdge_data()
 {
     QTest::addColumn<QString>("resource");
-    QTest::newRow("1x") << QStringLiteral(":/pictures/drill/walker.gif");
-    QTest::newRow("2x") << QStringLiteral(":/pictures/drill/walker@2x.gif");
+    QTest::newRow("1x") << QStringLiteral(":/pictures/drill/train.gif");
+    QTest::newRow("2x") << QStringLiteral(":/pictures/drill/train@2x.gif");
 }
 
 void TestBuiltinPictures::walkerNeedleReachesRightEdge()
@@ -225,12 +225,12 @@ void TestBuiltinPictures::walkerNeedleReachesRightEdge()
     // The car's front is its right edge: something other than teal must touch the last column,
     // or the car would seem to stop short of the ticks and the balloon.
     QFETCH(QString, resource);
-    const QImage walker = load(resource);
-    QVERIFY(!walker.isNull());
+    const QImage train = load(resource);
+    QVERIFY(!train.isNull());
     const QRgb teal = qRgb(0x04, 0xAA, 0xA4);
     bool touches = false;
-    for (int y = 0; y < walker.height(); ++y)
-        touches = touches || (walker.pixel(walker.width() - 1, y) | 0xff000000) != teal;
+    for (int y = 0; y < train.height(); ++y)
+        touches = touches || (train.pixel(train.width() - 1, y) | 0xff000000) != teal;
     QVERIFY(touches);
 }
 

@@ -5,8 +5,8 @@
 #include "bank/DataFile.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
+#include "platform/DataPictureLoader.h"
 #include "support/TestMain.h"
-#include "ui/platform/DataPictureLoader.h"
 
 #include <QCryptographicHash>
 #include <QDir>

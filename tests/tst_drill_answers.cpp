@@ -1,9 +1,9 @@
 // Answering on the Drill screen: the answer cycle, the score, the decision after each
-// answer, the right-answer marker and the waits of the stages.
+// answer, the right-answer ring and the waits of the stages.
 
 #include "tst_drill_fixture.h"
 
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 using Kind = RuntimeError::Kind;
 
@@ -14,10 +14,10 @@ QString times(const char *run, int n)
     return QString::fromLatin1(run).repeated(n);
 }
 
-// The score, MissCount and Streak of a drill, and what a locked click must not change.
+// What a locked click must not change on the screen.
 struct Snapshot
 {
-    qint16 score, missCount, streak, locked;
+    QString scoreText, runText;
     qsizetype sounds;
     bool correctShown, wrongShown, evaluating;
     bool operator==(const Snapshot &) const = default;
@@ -25,8 +25,8 @@ struct Snapshot
 
 Snapshot snapshot(const DrillRig &rig)
 {
-    return {rig.f().Score, rig.f().MissCount, rig.f().Streak, rig.f().AnswerLocked, rig.sound.played.size(),
-            rig.shown("Image10"), rig.shown("Image11"), rig.running(1)};
+    return {rig.label("scoreLabel"), rig.label("runLabel"), rig.sound.played.size(),
+            rig.shown("correctMark"), rig.shown("wrongMark"), rig.running(DrillStage::Evaluation)};
 }
 
 } // namespace
@@ -43,8 +43,8 @@ private Q_SLOTS:
     void lockedChoiceClicksChangeNothing();
     void decisionAfterAnAnswer_data();
     void decisionAfterAnAnswer();
-    void markerBesideTheRightChoice_data();
-    void markerBesideTheRightChoice();
+    void ringBesideTheRightChoice_data();
+    void ringBesideTheRightChoice();
     void stageWaits_data();
     void stageWaits();
 };
@@ -55,54 +55,54 @@ void TestDrillAnswers::answerCycle()
     DrillRig rig(bank);
     rig.open();
     auto state = [&rig] {
-        return QStringLiteral("locked %1 timer1 %2 marks %3%4 marker %5 next %6")
-            .arg(rig.f().AnswerLocked)
-            .arg(rig.running(1) ? "running" : "idle")
-            .arg(rig.shown("Image10") ? "O" : "-")
-            .arg(rig.shown("Image11") ? "X" : "-")
-            .arg(rig.shown("Image14") ? "shown" : "hidden")
-            .arg(rig.shown("Command5") ? "shown" : "hidden");
+        return QStringLiteral("locked %1 evaluation %2 marks %3%4 ring %5 next %6")
+            .arg(rig.f().locked())
+            .arg(rig.running(DrillStage::Evaluation) ? "running" : "idle")
+            .arg(rig.shown("correctMark") ? "O" : "-")
+            .arg(rig.shown("wrongMark") ? "X" : "-")
+            .arg(rig.shown("ring") ? "shown" : "hidden")
+            .arg(rig.shown("nextButton") ? "shown" : "hidden");
     };
-    QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 0 evaluation idle marks -- ring hidden next hidden"));
 
     // A right answer is scored and acknowledged at once; the labels wait for the stage.
     rig.answer(true);
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks O- marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation running marks O- ring hidden next hidden"));
     QCOMPARE(rig.sound.names(), QStringList{"o.wav"});
     QVERIFY(rig.sound.played.first().startsWith(bank.base()));
-    QCOMPARE(rig.f().Score, qint16(100));
-    QCOMPARE(rig.f().Streak, qint16(1));
-    QVERIFY(rig.label("Label1").isEmpty());
-    QVERIFY(rig.label("Label2").isEmpty());
+    QCOMPARE(rig.f().score(), qint16(100));
+    QCOMPARE(rig.f().run(), 1);
+    QVERIFY(rig.label("scoreLabel").isEmpty());
+    QVERIFY(rig.label("runLabel").isEmpty());
 
-    QVERIFY(rig.runUntilIdle(1));
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("100"));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("１"));
-    QCOMPARE(rig.walkerLeft(), 1065);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation idle marks -- ring shown next shown"));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("100"));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("１"));
+    QCOMPARE(rig.trainLeft(), 1065);
 
-    // The next question frees the choices and leaves the score, the counts and the walker.
+    // The next question frees the choices and leaves the score, the counts and the train.
     QCOMPARE(rig.question(), 1);
     QVERIFY(rig.next());
-    QCOMPARE(state(), QStringLiteral("locked 0 timer1 idle marks -- marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 0 evaluation idle marks -- ring hidden next hidden"));
     QCOMPARE(rig.question(), 2);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 2);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 2);
-    QCOMPARE(rig.f().Score, qint16(100));
+    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 2);
+    QCOMPARE(rig.f().score(), qint16(100));
 
-    // A wrong answer: the cross, its sound, 100 points off, the walker a step out.
+    // A wrong answer: the cross, its sound, 100 points off, the train a step out.
     rig.answer(false);
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 running marks -X marker hidden next hidden"));
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation running marks -X ring hidden next hidden"));
     QCOMPARE(rig.sound.names(), QStringList({"o.wav", "x.wav"}));
-    QCOMPARE(rig.f().Score, qint16(0));
-    QCOMPARE(rig.f().Streak, qint16(0));
-    QCOMPARE(rig.f().MissCount, qint16(1));
-    QVERIFY(rig.runUntilIdle(1));
-    QCOMPARE(state(), QStringLiteral("locked 1 timer1 idle marks -- marker shown next shown"));
-    QCOMPARE(rig.walkerLeft(), 1065 + 1005);
+    QCOMPARE(rig.f().score(), qint16(0));
+    QCOMPARE(rig.f().run(), 0);
+    QCOMPARE(rig.f().misses(), 1);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(state(), QStringLiteral("locked 1 evaluation idle marks -- ring shown next shown"));
+    QCOMPARE(rig.trainLeft(), 1065 + 1005);
     QVERIFY(rig.next());
-    QCOMPARE(rig.walkerLeft(), 1065 + 1005);
-    QCOMPARE(rig.f().MissCount, qint16(1));
+    QCOMPARE(rig.trainLeft(), 1065 + 1005);
+    QCOMPARE(rig.f().misses(), 1);
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 
@@ -128,10 +128,10 @@ void TestDrillAnswers::lockedChoiceClicksChangeNothing()
         QVERIFY(rig.settle() && rig.next());
     rig.answer(script.back() == QLatin1Char('r'));
     if (waitForTheStage)
-        QVERIFY(rig.runUntilIdle(1) && rig.settle());
+        QVERIFY(rig.runUntilIdle(DrillStage::Evaluation) && rig.settle());
 
     const Snapshot before = snapshot(rig);
-    QCOMPARE(before.locked, qint16(1));
+    QVERIFY(rig.f().locked());
     for (int n = 1; n <= 4; ++n)
         rig.click(rig.choice(n));
     QVERIFY(snapshot(rig) == before);
@@ -141,64 +141,54 @@ void TestDrillAnswers::decisionAfterAnAnswer_data()
 {
     // The answers before the last one are each evaluated, their sequences played out, and
     // followed by the next question; the last is checked right after its evaluation stage.
+    // What the screen shows: the session's own table holds the scores and counts behind it.
     QTest::addColumn<QString>("before");
     QTest::addColumn<bool>("right");
-    QTest::addColumn<int>("scoreBefore");
-    QTest::addColumn<int>("score");
-    QTest::addColumn<int>("missCount");
-    QTest::addColumn<int>("streak");
-    QTest::addColumn<int>("walker");
-    QTest::addColumn<QString>("label1");
-    QTest::addColumn<QString>("label2");
+    QTest::addColumn<int>("train");
+    QTest::addColumn<QString>("scoreText");
+    QTest::addColumn<QString>("runText");
     QTest::addColumn<bool>("burst");
     QTest::addColumn<bool>("pass");
     QTest::addColumn<bool>("bonus");
     QTest::addColumn<bool>("next");
-    QTest::addColumn<int>("finished");
 
-    QTest::newRow("wrong") << "rrrr" << false << 400 << 300 << 1 << 0 << 2070 << "300"
-                           << "０" << false << false << false << true << 0;
+    QTest::newRow("wrong") << "rrrr" << false << 2070 << "300"
+                           << "０" << false << false << false << true;
     // 1500, halved twice to 75, four answers without gain, halved to 37.
-    QTest::newRow("wrong below 100 leaves 0") << "rrrrr" + times("wwwww", 2) + "rwrwrwrww" << false << 37 << 0 << 1
-                                              << 0 << 2070 << "0"
-                                              << "０" << false << false << false << true << 0;
+    QTest::newRow("wrong below 100 leaves 0") << "rrrrr" + times("wwwww", 2) + "rwrwrwrww" << false << 2070 << "0"
+                                              << "０" << false << false << false << true;
     QTest::newRow("fifth wrong: miss limit, no points off")
-        << "rrrrrwwww" << false << 1100 << 1100 << 0 << 0 << 6090 << "1100"
-        << "０" << true << false << false << true << 0;
-    QTest::newRow("right") << "" << true << 0 << 100 << 0 << 1 << 1065 << "100"
-                           << "１" << false << false << false << true << 0;
+        << "rrrrrwwww" << false << 6090 << "1100"
+        << "０" << true << false << false << true;
+    QTest::newRow("right") << "" << true << 1065 << "100"
+                           << "１" << false << false << false << true;
     QTest::newRow("right to exactly 10000: pass")
-        << times("rrrrr", 6) + "rrrrwrrrwrrrwrr" << true << 9900 << 10000 << 3 << 3 << 4080 << "10000"
-        << "３" << false << true << false << false << 1;
+        << times("rrrrr", 6) + "rrrrwrrrwrrrwrr" << true << 4080 << "10000"
+        << "３" << false << true << false << false;
     // The labels keep the score without the bonus and the full-width five.
     QTest::newRow("fifth right: bonus, below the target")
-        << times("rrrrr", 5) + "rrrrwrrwrrwrrrr" << true << 8400 << 9500 << 3 << 0 << 4080 << "8500"
-        << "５" << false << false << true << true << 0;
+        << times("rrrrr", 5) + "rrrrwrrwrrwrrrr" << true << 4080 << "8500"
+        << "５" << false << false << true << true;
     QTest::newRow("fifth right: bonus to exactly 10000")
-        << times("rrrrr", 5) + times("rrrrw", 3) + "rrwrrrr" << true << 8900 << 10000 << 4 << 0 << 5085 << "9000"
-        << "５" << false << false << true << false << 1;
+        << times("rrrrr", 5) + times("rrrrw", 3) + "rrwrrrr" << true << 5085 << "9000"
+        << "５" << false << false << true << false;
     // The run of five is the bonus's: the pass waits for the bonus stage.
     QTest::newRow("fifth right reaches 10000 itself: bonus, pass later")
-        << times("rrrrr", 6) + "rrrrwrrrwrrrr" << true << 9900 << 11000 << 2 << 0 << 3075 << "10000"
-        << "５" << false << false << true << false << 1;
+        << times("rrrrr", 6) + "rrrrwrrrwrrrr" << true << 3075 << "10000"
+        << "５" << false << false << true << false;
 }
 
 void TestDrillAnswers::decisionAfterAnAnswer()
 {
     QFETCH(QString, before);
     QFETCH(bool, right);
-    QFETCH(int, scoreBefore);
-    QFETCH(int, score);
-    QFETCH(int, missCount);
-    QFETCH(int, streak);
-    QFETCH(int, walker);
-    QFETCH(QString, label1);
-    QFETCH(QString, label2);
+    QFETCH(int, train);
+    QFETCH(QString, scoreText);
+    QFETCH(QString, runText);
     QFETCH(bool, burst);
     QFETCH(bool, pass);
     QFETCH(bool, bonus);
     QFETCH(bool, next);
-    QFETCH(int, finished);
 
     DrillBank bank(tenAnswers());
     DrillRig rig(bank);
@@ -208,30 +198,25 @@ void TestDrillAnswers::decisionAfterAnAnswer()
         QVERIFY(rig.settle());
         QVERIFY(rig.next());
     }
-    QCOMPARE(int(rig.f().Score), scoreBefore);
 
     rig.answer(right);
-    QVERIFY(rig.runUntilIdle(1));
-    QCOMPARE(int(rig.f().Score), score);
-    QCOMPARE(int(rig.f().MissCount), missCount);
-    QCOMPARE(int(rig.f().Streak), streak);
-    QCOMPARE(rig.walkerLeft(), walker);
-    QCOMPARE(rig.label("Label1"), label1);
-    QCOMPARE(rig.label("Label2"), label2);
-    QCOMPARE(rig.shown("Image4"), burst);
-    QCOMPARE(rig.shown("Image13"), pass);
-    QCOMPARE(rig.shown("Image15"), bonus);
-    QCOMPARE(rig.shown("Command5"), next);
-    QCOMPARE(int(rig.f().Finished), finished);
-    QCOMPARE(rig.running(2), burst);
-    QCOMPARE(rig.running(4), bonus);
-    QVERIFY(rig.shown("Image14"));
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(rig.trainLeft(), train);
+    QCOMPARE(rig.label("scoreLabel"), scoreText);
+    QCOMPARE(rig.label("runLabel"), runText);
+    QCOMPARE(rig.shown("burst"), burst);
+    QCOMPARE(rig.shown("passBanner"), pass);
+    QCOMPARE(rig.shown("bonusBanner"), bonus);
+    QCOMPARE(rig.shown("nextButton"), next);
+    QCOMPARE(rig.running(DrillStage::HalvingNotice), burst);
+    QCOMPARE(rig.running(DrillStage::BonusEnd), bonus);
+    QVERIFY(rig.shown("ring"));
     QCOMPARE(rig.sound.names().contains("gokaku.wav"), pass);
     QCOMPARE(rig.sound.names().last(), burst ? "pan.wav" : pass ? "gokaku.wav" : right ? "o.wav" : "x.wav");
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 
-void TestDrillAnswers::markerBesideTheRightChoice_data()
+void TestDrillAnswers::ringBesideTheRightChoice_data()
 {
     // Right answers outside 1..4 are refused at drill start (the Drill screen's layout tests).
     QTest::addColumn<int>("rightAnswer");
@@ -242,7 +227,7 @@ void TestDrillAnswers::markerBesideTheRightChoice_data()
     QTest::newRow("4") << 4 << 3840;
 }
 
-void TestDrillAnswers::markerBesideTheRightChoice()
+void TestDrillAnswers::ringBesideTheRightChoice()
 {
     QFETCH(int, rightAnswer);
     QFETCH(int, top);
@@ -251,17 +236,17 @@ void TestDrillAnswers::markerBesideTheRightChoice()
     DrillRig rig(bank, {1});
     rig.open();
     rig.click(rig.choice(1));
-    QCOMPARE(rig.f().Score, qint16(rightAnswer == 1 ? 100 : 0));
-    rig.runUntilIdle(1);
+    QCOMPARE(rig.f().score(), qint16(rightAnswer == 1 ? 100 : 0));
+    rig.runUntilIdle(DrillStage::Evaluation);
 
     QVERIFY(ReportedErrors::list().isEmpty());
-    PictureLabel *ring = rig.image("Image14");
-    QVERIFY(rig.shown("Image14"));
+    PictureLabel *ring = rig.image("ring");
+    QVERIFY(rig.shown("ring"));
     QCOMPARE(ring->y(), Twips::toPixels(top));
     QCOMPARE(ring->x(), Twips::toPixels(1150));
     // The ring's centre on the row's number: 15 px below the choices picture's top and 13 px
     // from its left edge, rows 28 px apart.
-    PictureLabel *choices = rig.image("Image5");
+    PictureLabel *choices = rig.image("choicesPicture");
     const QPoint number = choices->pos() + QPoint(13, 15 + 28 * (rightAnswer - 1));
     const QPoint centre = ring->geometry().center();
     QVERIFY2(qAbs(centre.y() - number.y()) <= 2 && qAbs(centre.x() - number.x()) <= 2,
@@ -319,10 +304,11 @@ void TestDrillAnswers::stageWaits()
     rig.setNow(clickAt);
     rig.answer(right);
     QVERIFY(rig.settle());
-    QVERIFY(rig.f().Finished == 0 || stage == 5);
+    QVERIFY(!rig.f().finished() || stage == 5);
 
-    QCOMPARE(rig.begun(stage) - clickAt + 1.0, begunAfterClick + 1.0);
-    QCOMPARE(rig.acted(stage) - rig.begun(stage) + 1.0, wait + 1.0);
+    const DrillStage which = AllDrillStages[stage - 1];
+    QCOMPARE(rig.begun(which) - clickAt + 1.0, begunAfterClick + 1.0);
+    QCOMPARE(rig.acted(which) - rig.begun(which) + 1.0, wait + 1.0);
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 

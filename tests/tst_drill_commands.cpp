@@ -26,19 +26,19 @@ void TestDrillCommands::leavingEndsEveryStage_data()
     QTest::addColumn<QString>("script");   // answered before leaving; the last one's stage is ticked as below
     QTest::addColumn<double>("runAfter");  // seconds of ticks after the last answer
     QTest::addColumn<QList<int>>("running"); // the stages running when the user leaves
-    QTest::addColumn<QString>("command");  // "Command2", "Command3", "Command4" or "close box"
+    QTest::addColumn<QString>("command");  // "settingsButton", "returnButton", "endButton" or "close box"
     QTest::addColumn<int>("target");       // ScreenId, or -1 for the end of the program
 
     const QString toPassThroughBonus = QString("rrrrr").repeated(5) + QString("rrrrw").repeated(3) + "rrwrrrrr";
-    QTest::newRow("Command2 while waiting") << "" << 0.0 << QList<int>{} << "Command2" << int(ScreenId::Grade);
-    QTest::newRow("Command2 while evaluating") << "r" << 0.5 << QList<int>{1} << "Command2" << int(ScreenId::Grade);
-    QTest::newRow("Command3 with the result shown") << "w" << 1.5 << QList<int>{} << "Command3" << int(ScreenId::Menu);
-    QTest::newRow("Command3 during the halving notice")
-        << "wwwww" << 2.5 << QList<int>{3} << "Command3" << int(ScreenId::Menu);
-    QTest::newRow("Command4 during the bonus") << "rrrrr" << 1.0 << QList<int>{4} << "Command4" << -1;
-    QTest::newRow("Command2 before the pass after a bonus")
-        << toPassThroughBonus << 2.5 << QList<int>{5} << "Command2" << int(ScreenId::Grade);
-    QTest::newRow("Command4 after the pass") << toPassThroughBonus << 6.0 << QList<int>{} << "Command4" << -1;
+    QTest::newRow("settingsButton while waiting") << "" << 0.0 << QList<int>{} << "settingsButton" << int(ScreenId::Grade);
+    QTest::newRow("settingsButton while evaluating") << "r" << 0.5 << QList<int>{1} << "settingsButton" << int(ScreenId::Grade);
+    QTest::newRow("returnButton with the result shown") << "w" << 1.5 << QList<int>{} << "returnButton" << int(ScreenId::Menu);
+    QTest::newRow("returnButton during the halving notice")
+        << "wwwww" << 2.5 << QList<int>{3} << "returnButton" << int(ScreenId::Menu);
+    QTest::newRow("endButton during the bonus") << "rrrrr" << 1.0 << QList<int>{4} << "endButton" << -1;
+    QTest::newRow("settingsButton before the pass after a bonus")
+        << toPassThroughBonus << 2.5 << QList<int>{5} << "settingsButton" << int(ScreenId::Grade);
+    QTest::newRow("endButton after the pass") << toPassThroughBonus << 6.0 << QList<int>{} << "endButton" << -1;
     QTest::newRow("close box during the burst") << "wwwww" << 1.0 << QList<int>{2} << "close box" << -1;
 }
 
@@ -61,9 +61,10 @@ void TestDrillCommands::leavingEndsEveryStage()
     }
     QList<QPointer<Stage>> stages;
     QList<int> seenRunning;
+    // Stage n is the n-th of AllDrillStages, counted from 1.
     for (int n = 1; n <= 5; ++n) {
-        stages.append(rig.stage(n));
-        if (rig.running(n))
+        stages.append(rig.stage(AllDrillStages[n - 1]));
+        if (rig.running(AllDrillStages[n - 1]))
             seenRunning.append(n);
     }
     QCOMPARE(seenRunning, running);
@@ -95,11 +96,11 @@ void TestDrillCommands::leavingEndsEveryStage()
         // Back on the drill: a new one, with no sequence left over.
         rig.navigator.moveTo(ScreenId::Drill);
         QVERIFY(!rig.anyRunning());
-        for (const char *picture : {"Image4", "Image12", "Image13", "Image15", "Image10", "Image11", "Image14"})
+        for (const char *picture : {"burst", "halvingNotice", "passBanner", "bonusBanner", "correctMark", "wrongMark", "ring"})
             QVERIFY2(!rig.shown(picture), picture);
-        QCOMPARE(rig.f().Score, qint16(0));
-        QCOMPARE(rig.f().Finished, qint16(0));
-        QCOMPARE(rig.f().AnswerLocked, qint16(0));
+        QCOMPARE(rig.f().score(), qint16(0));
+        QVERIFY(!rig.f().finished());
+        QVERIFY(!rig.f().locked());
     }
 }
 
@@ -118,8 +119,8 @@ void TestDrillCommands::missingChoicesPictureStopsAfterTheQuestionPicture()
     const RuntimeError &error = ReportedErrors::list().first();
     QCOMPARE(error.kind(), Kind::FileNotFound);
     QVERIFY2(error.subject().endsWith(QLatin1String("choices/g4_1/a3.gif")), qPrintable(error.message()));
-    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 3);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 3);
+    QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 2);
 }
 
 // Return held down on the focused next-question button: the next question comes once, and the
@@ -131,8 +132,8 @@ void TestDrillCommands::returnHeldOnNextAnswersNothing()
     rig.open();
     QCOMPARE(rig.play("r"), QString());
     QVERIFY(rig.settle());
-    PictureButton *next = rig.button(QStringLiteral("Command5"));
-    QVERIFY(rig.shown(QStringLiteral("Command5")));
+    PictureButton *next = rig.button(QStringLiteral("nextButton"));
+    QVERIFY(rig.shown(QStringLiteral("nextButton")));
     next->setFocus();
     const qsizetype soundsBefore = rig.sound.played.size();
 
@@ -140,12 +141,12 @@ void TestDrillCommands::returnHeldOnNextAnswersNothing()
                          "P.rp.rp.rp.rp.x.x.x.x.R");
 
     QCOMPARE(rig.question(), 2);
-    QVERIFY(!rig.shown(QStringLiteral("Command5")));
-    QCOMPARE(rig.f().AnswerLocked, qint16(0));
-    QCOMPARE(rig.f().Score, qint16(100));
+    QVERIFY(!rig.shown(QStringLiteral("nextButton")));
+    QVERIFY(!rig.f().locked());
+    QCOMPARE(rig.f().score(), qint16(100));
     QCOMPARE(rig.sound.played.size(), soundsBefore);
     QVERIFY(!rig.anyRunning());
-    QVERIFY(!rig.shown(QStringLiteral("Image10")) && !rig.shown(QStringLiteral("Image11")));
+    QVERIFY(!rig.shown(QStringLiteral("correctMark")) && !rig.shown(QStringLiteral("wrongMark")));
 }
 
 BUNPO_TEST_MAIN(TestDrillCommands)

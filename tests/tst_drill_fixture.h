@@ -8,15 +8,15 @@
 #include "app/Screen.h"
 #include "app/SharedState.h"
 #include "drill/DrillScreen.h"
+#include "platform/MutableSoundPlayer.h"
+#include "platform/Stage.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/platform/MutableSoundPlayer.h"
-#include "ui/platform/Stage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
 
 #include <QDir>
 #include <QFile>
@@ -162,8 +162,8 @@ public:
         navigator.setScreen(ScreenId::Menu, &menu);
         navigator.setScreen(ScreenId::Drill, &drill);
         navigator.setScreen(ScreenId::Grade, &grade);
-        state.BaseDir = bank.base();
-        state.SelectedGrade = selectedGrade;
+        state.baseDir = bank.base();
+        state.selectedGrade = selectedGrade;
         if (order.isEmpty())
             for (int q = 1; q <= bank.count(); ++q)
                 order.append(q);
@@ -189,26 +189,26 @@ public:
 
     ScreenWindow *window() const { return drill.window(); }
     PictureButton *button(const QString &name) const { return window()->button(name); }
-    PictureButton *choice(int n) const { return button(QStringLiteral("Command1(%1)").arg(n)); }
+    PictureButton *choice(int n) const { return button(QStringLiteral("choiceButton%1").arg(n)); }
     PictureLabel *image(const QString &name) const { return window()->image(name); }
     QString label(const QString &name) const { return window()->label(name)->text(); }
     bool shown(const QString &name) const { return !window()->control(name)->isHidden(); }
-    Stage *stage(int n) const { return drill.timer(n); }
-    bool running(int n) const { return stage(n) && stage(n)->isRunning(); }
+    Stage *stage(DrillStage which) const { return drill.stage(which); }
+    bool running(DrillStage which) const { return stage(which) && stage(which)->isRunning(); }
     bool anyRunning() const
     {
-        for (int n = 1; n <= 5; ++n)
-            if (running(n))
+        for (const DrillStage which : AllDrillStages)
+            if (running(which))
                 return true;
         return false;
     }
-    const DrillFields &f() const { return drill.fields(); }
-    int question() const { return drill.fields().CurrentQuestion; }
+    const DrillSession &f() const { return drill.session(); }
+    int question() const { return drill.session().question(); }
     int rightChoice() const { return m_bank.answer(question()); }
     int wrongChoice() const { return rightChoice() % 4 + 1; }
-    // Walker and marker places in twips, as the program sets them.
-    int walkerLeft() const { return image(QStringLiteral("Image3"))->x() * 15; }
-    int markerTop() const { return image(QStringLiteral("Image14"))->y() * 15; }
+    // Train and ring places in twips, as the program sets them.
+    int trainLeft() const { return image(QStringLiteral("train"))->x() * 15; }
+    int ringTop() const { return image(QStringLiteral("ring"))->y() * 15; }
 
     // ---- the user
 
@@ -221,9 +221,9 @@ public:
     // False when the next-question button is not there to click.
     bool next()
     {
-        if (!drill.isLoaded() || !shown(QStringLiteral("Command5")))
+        if (!drill.isLoaded() || !shown(QStringLiteral("nextButton")))
             return false;
-        click(button(QStringLiteral("Command5")));
+        click(button(QStringLiteral("nextButton")));
         return true;
     }
 
@@ -234,14 +234,14 @@ public:
     {
         for (qsizetype i = 0; i < script.size(); ++i) {
             answer(script.at(i) == QLatin1Char('r'));
-            if (!runUntilIdle(1))
+            if (!runUntilIdle(DrillStage::Evaluation))
                 return QStringLiteral("answer %1: no evaluation stage").arg(i + 1);
             if (i + 1 == script.size())
                 break;
             if (!settle())
                 return QStringLiteral("answer %1: a stage never acts").arg(i + 1);
             if (!next())
-                return QStringLiteral("answer %1: no next-question button (score %2)").arg(i + 1).arg(f().Score);
+                return QStringLiteral("answer %1: no next-question button (score %2)").arg(i + 1).arg(f().score());
         }
         return {};
     }
@@ -264,28 +264,31 @@ public:
     {
         const double end = m_now + limit;
         while (!done()) {
-            int which = 0;
-            for (int n = 1; n <= 5; ++n)
-                if (m_nextTick[n] && *m_nextTick[n] <= end && (!which || *m_nextTick[n] < *m_nextTick[which]))
+            std::optional<DrillStage> which;
+            for (const DrillStage n : AllDrillStages)
+                if (m_nextTick[at(n)] && *m_nextTick[at(n)] <= end && (!which || *m_nextTick[at(n)] < *m_nextTick[at(*which)]))
                     which = n;
             if (!which) {
                 setNow(end);
                 return false;
             }
-            setNow(*m_nextTick[which]);
-            *m_nextTick[which] += Stage::IntervalMs / 1000.0;
-            if (Stage *s = stage(which))
+            setNow(*m_nextTick[at(*which)]);
+            *m_nextTick[at(*which)] += Stage::IntervalMs / 1000.0;
+            if (Stage *s = stage(*which))
                 ErrorGuard::run([s] { s->tick(); });
             notice();
         }
         return true;
     }
-    bool runUntilIdle(int n, double limit = 30) { return runUntil([this, n] { return !running(n); }, limit); }
+    bool runUntilIdle(DrillStage which, double limit = 30)
+    {
+        return runUntil([this, which] { return !running(which); }, limit);
+    }
     bool settle(double limit = 30) { return runUntil([this] { return !anyRunning(); }, limit); }
 
-    // When stage n last began and last acted (or was stopped), by the simulated time.
-    double begun(int n) const { return m_begun[n]; }
-    double acted(int n) const { return m_acted[n]; }
+    // When the stage last began and last acted (or was stopped), by the simulated time.
+    double begun(DrillStage which) const { return m_begun[at(which)]; }
+    double acted(DrillStage which) const { return m_acted[at(which)]; }
 
     FakeClock clock;
     ScriptedRandom random;
@@ -303,8 +306,9 @@ private:
     // Finds the stages that began or stopped in the last action.
     void notice()
     {
-        for (int n = 1; n <= 5; ++n) {
-            const bool isRunning = running(n);
+        for (const DrillStage which : AllDrillStages) {
+            const std::size_t n = at(which);
+            const bool isRunning = running(which);
             if (isRunning && !m_wasRunning[n]) {
                 m_begun[n] = m_now;
                 m_nextTick[n] = m_now + Stage::IntervalMs / 1000.0;
@@ -316,12 +320,14 @@ private:
         }
     }
 
+    static std::size_t at(DrillStage which) { return std::size_t(which); }
+
     const DrillBank &m_bank;
     double m_now = 0;
-    std::array<std::optional<double>, 6> m_nextTick{};
-    std::array<bool, 6> m_wasRunning{};
-    std::array<double, 6> m_begun{};
-    std::array<double, 6> m_acted{};
+    std::array<std::optional<double>, 5> m_nextTick{};
+    std::array<bool, 5> m_wasRunning{};
+    std::array<double, 5> m_begun{};
+    std::array<double, 5> m_acted{};
 };
 
 // Ten questions; the draws give 1, 2, 3 ... in turn, so the repeat window never rejects one.

@@ -2,7 +2,7 @@
 
 #include "tst_drill_fixture.h"
 
-#include "ui/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -43,33 +43,33 @@ void TestDrillLayout::controlsAsFirstSeen_data()
         QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height) << visible
                             << QString::fromUtf8(tooltip) << QString::fromUtf8(accessibleName);
     };
-    row("Command5", 9210, 4680, 870, 675, false, "Next (Return, →, N)", "次の問題");
-    row("Command4", 9000, 420, 1080, 435, true, "Exit", "終了");
-    row("Command3", 7670, 420, 1080, 435, true, "Return (Esc)", "戻る");
-    row("Command2", 6330, 420, 1080, 435, true, "Establish of drill grade", "設定");
-    row("Command1(4)", 6320, 4695, 660, 645, true, "Answer 4 (4)", "解答４");
-    row("Command1(3)", 5655, 4695, 660, 645, true, "Answer 3 (3)", "解答３");
-    row("Command1(2)", 5000, 4695, 660, 645, true, "Answer 2 (2)", "解答２");
-    row("Command1(1)", 4335, 4695, 660, 645, true, "Answer 1 (1)", "解答１");
-    row("Image15", 3450, 2700, 4230, 1500, false);
-    row("Image14", 1150, 2550, 600, 600, false);
-    row("Image13", 3000, 2600, 5130, 1695, false);
-    row("Image12", 2700, 3100, 5925, 630, false);
-    row("Image11", 4100, 1400, 3165, 3105, false);
-    row("Image10", 4100, 1400, 2985, 2925, false);
-    row("Label2", 8340, 4740, 765, 510, true);
-    row("Label1", 1080, 4755, 1425, 555, true, "Point");
-    row("Image9", 1050, 4680, 1950, 675, true);
-    row("Image8", 7050, 4680, 2100, 675, true, "Succession");
-    row("Image7", 3070, 4680, 3915, 675, true, "Answer");
+    row("nextButton", 9210, 4680, 870, 675, false, "Next (Return, →, N)", "次の問題");
+    row("endButton", 9000, 420, 1080, 435, true, "Exit", "終了");
+    row("returnButton", 7670, 420, 1080, 435, true, "Return (Esc)", "戻る");
+    row("settingsButton", 6330, 420, 1080, 435, true, "Establish of drill grade", "設定");
+    row("choiceButton4", 6320, 4695, 660, 645, true, "Answer 4 (4)", "解答４");
+    row("choiceButton3", 5655, 4695, 660, 645, true, "Answer 3 (3)", "解答３");
+    row("choiceButton2", 5000, 4695, 660, 645, true, "Answer 2 (2)", "解答２");
+    row("choiceButton1", 4335, 4695, 660, 645, true, "Answer 1 (1)", "解答１");
+    row("bonusBanner", 3450, 2700, 4230, 1500, false);
+    row("ring", 1150, 2550, 600, 600, false);
+    row("passBanner", 3000, 2600, 5130, 1695, false);
+    row("halvingNotice", 2700, 3100, 5925, 630, false);
+    row("wrongMark", 4100, 1400, 3165, 3105, false);
+    row("correctMark", 4100, 1400, 2985, 2925, false);
+    row("runLabel", 8340, 4740, 765, 510, true);
+    row("scoreLabel", 1080, 4755, 1425, 555, true, "Point");
+    row("scoreBox", 1050, 4680, 1950, 675, true);
+    row("runBox", 7050, 4680, 2100, 675, true, "Succession");
+    row("answerBox", 3070, 4680, 3915, 675, true, "Answer");
     // The three pictures of the grade and the question take the size of what was loaded:
     // a 327 x 37 title, a 578 x 57 question, a 578 x 113 choices picture.
-    row("Image6", 1065, 345, 4905, 555, true);
-    row("Image5", 1245, 2625, 8670, 1695, true);
-    row("Image2", 1260, 1170, 8670, 855, true);
-    row("Image4", 8790, 5475, 1275, 1260, false);
-    row("Image3", 1065, 5475, 2700, 1260, true);
-    row("Image1", 765, 225, 9600, 6900, true);
+    row("titlePicture", 1065, 345, 4905, 555, true);
+    row("choicesPicture", 1245, 2625, 8670, 1695, true);
+    row("questionPicture", 1260, 1170, 8670, 855, true);
+    row("burst", 8790, 5475, 1275, 1260, false);
+    row("train", 1065, 5475, 2700, 1260, true);
+    row("board", 765, 225, 9600, 6900, true);
 }
 
 void TestDrillLayout::controlsAsFirstSeen()
@@ -89,9 +89,9 @@ void TestDrillLayout::controlsAsFirstSeen()
     QWidget *control = rig.window()->control(name);
     const QRect expected = Twips::toPixels(twips.x(), twips.y(), twips.width(), twips.height());
     QRect seen = control->geometry();
-    if (name == QLatin1String("Image6"))
+    if (name == QLatin1String("titlePicture"))
         QCOMPARE(seen.size(), QSize(327, 37));
-    else if (name == QLatin1String("Image2"))
+    else if (name == QLatin1String("questionPicture"))
         QCOMPARE(seen.size(), QSize(578, 57));
     else
         QCOMPARE(seen.size(), expected.size());
@@ -107,9 +107,9 @@ void TestDrillLayout::stackingFollowsTheTable()
     DrillRig rig(bank);
     rig.open();
     // Front to back: each image or label lies over those listed after it; buttons over all.
-    const QStringList frontToBack = {"Image15", "Image14", "Image13", "Image12", "Image11", "Image10", "Label2",
-                                     "Label1",  "Image9",  "Image8",  "Image7",  "Image6",  "Image5",  "Image2",
-                                     "Image4",  "Image3",  "Image1"};
+    const QStringList frontToBack = {"bonusBanner", "ring", "passBanner", "halvingNotice", "wrongMark", "correctMark", "runLabel",
+                                     "scoreLabel",  "scoreBox",  "runBox",  "answerBox",  "titlePicture",  "choicesPicture",  "questionPicture",
+                                     "burst",  "train",  "board"};
     const QObjectList stack = rig.window()->children(); // back to front
     int above = int(stack.size());
     for (const QString &name : frontToBack) {
@@ -118,7 +118,7 @@ void TestDrillLayout::stackingFollowsTheTable()
         above = at;
     }
     for (int n = 1; n <= 4; ++n)
-        QVERIFY(stack.indexOf(rig.choice(n)) > stack.indexOf(rig.window()->control("Image15")));
+        QVERIFY(stack.indexOf(rig.choice(n)) > stack.indexOf(rig.window()->control("bonusBanner")));
 }
 
 void TestDrillLayout::windowLabelsAndFocus()
@@ -138,7 +138,7 @@ void TestDrillLayout::windowLabelsAndFocus()
 
     // Yellow bold Mincho, centred, empty until the first evaluation stage.
     // The score's face or size is the one at which the widest score fits its label.
-    const struct { const char *name; int smallest, pixelSize; } labels[] = {{"Label1", 26, 32}, {"Label2", 35, 35}};
+    const struct { const char *name; int smallest, pixelSize; } labels[] = {{"scoreLabel", 26, 32}, {"runLabel", 35, 35}};
     for (const auto &expected : labels) {
         QLabel *label = window->label(expected.name);
         QVERIFY(label->text().isEmpty());
@@ -160,8 +160,8 @@ void TestDrillLayout::windowLabelsAndFocus()
             chain.append(w->objectName());
         w = w->nextInFocusChain();
     } while (w != rig.choice(1));
-    QCOMPARE(chain, QStringList({"Command1(1)", "Command1(2)", "Command1(3)", "Command1(4)", "Command2", "Command3",
-                                 "Command4", "Command5"}));
+    QCOMPARE(chain, QStringList({"choiceButton1", "choiceButton2", "choiceButton3", "choiceButton4", "settingsButton", "returnButton",
+                                 "endButton", "nextButton"}));
 }
 
 void TestDrillLayout::numbersSitInTheMiddleOfTheirBoxes_data()
@@ -173,13 +173,13 @@ void TestDrillLayout::numbersSitInTheMiddleOfTheirBoxes_data()
 
     // The score box's 点 begins 99 pixels in; the run box's white frame encloses x 80 to 139.
     const QRect scoreField(1, 1, 96, 43), runField(81, 1, 58, 43);
-    QTest::newRow("score 11000") << "Label1" << "Image9" << scoreField << "11000";
-    QTest::newRow("score 10000") << "Label1" << "Image9" << scoreField << "10000";
-    QTest::newRow("score 10988") << "Label1" << "Image9" << scoreField << "10988";
-    QTest::newRow("score 100") << "Label1" << "Image9" << scoreField << "100";
-    QTest::newRow("run, full-width 5") << "Label2" << "Image8" << runField << QString::fromUtf8("５");
-    QTest::newRow("run, full-width 1") << "Label2" << "Image8" << runField << QString::fromUtf8("１");
-    QTest::newRow("run after a bonus, ordinary 0") << "Label2" << "Image8" << runField << "0";
+    QTest::newRow("score 11000") << "scoreLabel" << "scoreBox" << scoreField << "11000";
+    QTest::newRow("score 10000") << "scoreLabel" << "scoreBox" << scoreField << "10000";
+    QTest::newRow("score 10988") << "scoreLabel" << "scoreBox" << scoreField << "10988";
+    QTest::newRow("score 100") << "scoreLabel" << "scoreBox" << scoreField << "100";
+    QTest::newRow("run, full-width 5") << "runLabel" << "runBox" << runField << QString::fromUtf8("５");
+    QTest::newRow("run, full-width 1") << "runLabel" << "runBox" << runField << QString::fromUtf8("１");
+    QTest::newRow("run after a bonus, ordinary 0") << "runLabel" << "runBox" << runField << "0";
 }
 
 // The yellow of a number stays inside its field with a margin of 2 pixels, clear of the score
@@ -238,22 +238,21 @@ void TestDrillLayout::drillStartSetsItsFieldsAndShowsTheFirstQuestion()
     // Grade index 5 is the grade coded g3_2.
     DrillBank bank(tenAnswers(), QStringLiteral("g3_2"));
     DrillRig rig(bank, {7}, 5);
-    rig.state.GradeVisited = 0;
-    rig.state.OriginScreen = Origin::Menu;
+    rig.state.gradeVisited = false;
+    rig.state.gradeReturnsTo = ScreenId::Menu;
     rig.open();
     QVERIFY(ReportedErrors::list().isEmpty());
 
     QCOMPARE(rig.pictures.relative(bank.base()),
              QStringList({"title/g3_2.gif", "question/g3_2/q7.gif", "choices/g3_2/a7.gif"}));
     QCOMPARE(rig.question(), 7);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), 7);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image5")->picture()), 7);
-    QCOMPARE(rig.f().GradeCode, QStringLiteral("g3_2"));
-    QCOMPARE(rig.f().WalkerStartLeft, qint16(1065));
-    QCOMPARE(rig.f().TargetScore, qint16(10000));
-    QCOMPARE(rig.state.QuestionCount, qint16(10));
-    QCOMPARE(rig.state.GradeVisited, qint16(1));
-    QCOMPARE(rig.state.OriginScreen, Origin::Drill);
+    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 7);
+    QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 7);
+    QCOMPARE(rig.drill.gradeCode(), QStringLiteral("g3_2"));
+    QCOMPARE(rig.f().trainHome(), qint16(1065));
+    QCOMPARE(rig.state.questionCount, qint16(10));
+    QVERIFY(rig.state.gradeVisited);
+    QCOMPARE(rig.state.gradeReturnsTo, ScreenId::Drill);
     QCOMPARE(rig.random.draws(), 1);
     QVERIFY(rig.sound.played.isEmpty());
 }
@@ -263,28 +262,28 @@ void TestDrillLayout::everyShowingStartsAfresh()
     DrillBank bank(tenAnswers());
     DrillRig rig(bank);
     rig.open();
-    // Three wrong answers (the walker three steps out) and a right one, the last still evaluating.
+    // Three wrong answers (the train three steps out) and a right one, the last still evaluating.
     QCOMPARE(rig.play("rrwwwr"), QString());
     QVERIFY(rig.next());
     rig.answer(true);
     rig.runFor(0.5);
-    QVERIFY(rig.running(1));
-    QCOMPARE(rig.walkerLeft(), 1065 + 3 * 1005);
+    QVERIFY(rig.running(DrillStage::Evaluation));
+    QCOMPARE(rig.trainLeft(), 1065 + 3 * 1005);
 
-    rig.click(rig.button("Command2"));
+    rig.click(rig.button("settingsButton"));
     QCOMPARE(rig.navigator.currentId(), ScreenId::Grade);
     rig.navigator.moveTo(ScreenId::Drill);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QCOMPARE(rig.f().Score, qint16(0));
-    QCOMPARE(rig.f().MissCount, qint16(0));
-    QCOMPARE(rig.f().Streak, qint16(0));
-    QCOMPARE(rig.f().AnswerLocked, qint16(0));
-    QCOMPARE(rig.walkerLeft(), 1065);
-    QVERIFY(rig.label("Label1").isEmpty());
-    QVERIFY(rig.label("Label2").isEmpty());
+    QCOMPARE(rig.f().score(), qint16(0));
+    QCOMPARE(rig.f().misses(), 0);
+    QCOMPARE(rig.f().run(), 0);
+    QVERIFY(!rig.f().locked());
+    QCOMPARE(rig.trainLeft(), 1065);
+    QVERIFY(rig.label("scoreLabel").isEmpty());
+    QVERIFY(rig.label("runLabel").isEmpty());
     QVERIFY(!rig.anyRunning());
-    for (const char *hidden : {"Image10", "Image11", "Image14", "Command5"})
+    for (const char *hidden : {"correctMark", "wrongMark", "ring", "nextButton"})
         QVERIFY2(!rig.shown(hidden), hidden);
 }
 
@@ -309,8 +308,8 @@ void TestDrillLayout::drillStartErrors_data()
     row("answer file cut short", 1, {}, "5\r\n1\r\n2\r\n3\r\n4\r\n", Kind::InputPastEndOfFile, ans, "", title);
     row("no questions", 1, {}, "0\r\n", Kind::NoQuestions, ans, "", title);
     row("a negative count", 1, {}, "-3\r\n", Kind::NoQuestions, ans, "", title);
-    row("grade index 0", 0, {}, {}, Kind::SubscriptOutOfRange, "SelectedGrade", "", {});
-    row("grade index 8", 8, {}, {}, Kind::SubscriptOutOfRange, "SelectedGrade", "", {});
+    row("grade index 0", 0, {}, {}, Kind::SubscriptOutOfRange, "selectedGrade", "", {});
+    row("grade index 8", 8, {}, {}, Kind::SubscriptOutOfRange, "selectedGrade", "", {});
 
     // Each of these would only have shown itself once its question was drawn, if ever.
     row("answer 9", 1, {}, "10\r\n1\r\n2\r\n3\r\n4\r\n1\r\n2\r\n3\r\n4\r\n2\r\n9\r\n", Kind::InvalidAnswer, ans,

@@ -64,38 +64,38 @@ void TestDrillSequences::missLimitSequence()
     rig.open();
     QCOMPARE(rig.play(before), QString());
     QVERIFY(rig.settle() && rig.next());
-    QCOMPARE(int(rig.f().Score), score);
-    QCOMPARE(rig.f().MissCount, qint16(4));
+    QCOMPARE(int(rig.f().score()), score);
+    QCOMPARE(rig.f().misses(), 4);
 
-    // The fifth wrong answer costs nothing; its stage puts the walker's front at the balloon.
+    // The fifth wrong answer costs nothing; its stage puts the train's front at the balloon.
     rig.answer(false);
-    QCOMPARE(int(rig.f().Score), score);
-    QVERIFY(rig.runUntilIdle(1));
-    const QRect walker = rig.image("Image3")->geometry();
-    QCOMPARE(rig.walkerLeft(), 6090);
-    QCOMPARE(walker.x() + walker.width(), rig.image("Image4")->x());
-    QVERIFY(rig.shown("Image4"));
-    QVERIFY(!rig.shown("Image12"));
+    QCOMPARE(int(rig.f().score()), score);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    const QRect train = rig.image("train")->geometry();
+    QCOMPARE(rig.trainLeft(), 6090);
+    QCOMPARE(train.x() + train.width(), rig.image("burst")->x());
+    QVERIFY(rig.shown("burst"));
+    QVERIFY(!rig.shown("halvingNotice"));
     QCOMPARE(rig.sound.names().mid(rig.sound.played.size() - 2), QStringList({"x.wav", "pan.wav"}));
-    QCOMPARE(rig.f().MissCount, qint16(0));
-    QCOMPARE(rig.label("Label1"), QString::number(score));
-    QVERIFY(rig.shown("Command5"));
+    QCOMPARE(rig.f().misses(), 0);
+    QCOMPARE(rig.label("scoreLabel"), QString::number(score));
+    QVERIFY(rig.shown("nextButton"));
 
     // A second later: the halving notice and its sound over the burst.
-    QVERIFY(rig.runUntilIdle(2));
-    QVERIFY(rig.shown("Image4") && rig.shown("Image12"));
+    QVERIFY(rig.runUntilIdle(DrillStage::HalvingNotice));
+    QVERIFY(rig.shown("burst") && rig.shown("halvingNotice"));
     QCOMPARE(rig.sound.names().last(), QStringLiteral("dame.wav"));
-    QCOMPARE(int(rig.f().Score), score);
-    QCOMPARE(rig.walkerLeft(), 6090);
+    QCOMPARE(int(rig.f().score()), score);
+    QCOMPARE(rig.trainLeft(), 6090);
 
-    // Then both go, the walker goes home and the halved score is shown; nothing is played.
+    // Then both go, the train goes home and the halved score is shown; nothing is played.
     const qsizetype sounds = rig.sound.played.size();
-    QVERIFY(rig.runUntilIdle(3));
-    QVERIFY(!rig.shown("Image4") && !rig.shown("Image12"));
-    QCOMPARE(rig.walkerLeft(), 1065);
-    QCOMPARE(int(rig.f().Score), halved);
-    QCOMPARE(rig.label("Label1"), QString::number(halved));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("０"));
+    QVERIFY(rig.runUntilIdle(DrillStage::Halving));
+    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
+    QCOMPARE(rig.trainLeft(), 1065);
+    QCOMPARE(int(rig.f().score()), halved);
+    QCOMPARE(rig.label("scoreLabel"), QString::number(halved));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("０"));
     QCOMPARE(rig.sound.played.size(), sounds);
     QVERIFY(!rig.anyRunning());
     QVERIFY(ReportedErrors::list().isEmpty());
@@ -107,24 +107,24 @@ void TestDrillSequences::bonusShowsTheFullWidthFiveThenAnOrdinaryZero()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play("rrrrr"), QString());
-    QVERIFY(rig.shown("Image15"));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("500"));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("５"));
-    QCOMPARE(rig.f().Score, qint16(1500));
-    QCOMPARE(rig.f().Streak, qint16(0));
-    QVERIFY(rig.shown("Command5"));
+    QVERIFY(rig.shown("bonusBanner"));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("500"));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("５"));
+    QCOMPARE(rig.f().score(), qint16(1500));
+    QCOMPARE(rig.f().run(), 0);
+    QVERIFY(rig.shown("nextButton"));
     QCOMPARE(rig.sound.names(), QStringList(5, QStringLiteral("o.wav"))); // the bonus plays nothing
 
-    QVERIFY(rig.runUntilIdle(4));
-    QVERIFY(!rig.shown("Image15"));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("1500"));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("0"));
-    QVERIFY(!rig.running(5));
+    QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
+    QVERIFY(!rig.shown("bonusBanner"));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1500"));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("0"));
+    QVERIFY(!rig.running(DrillStage::PassAfterBonus));
 
     QVERIFY(rig.next());
     rig.answer(true);
-    QVERIFY(rig.runUntilIdle(1));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("１"));
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("１"));
 }
 
 void TestDrillSequences::passReached_data()
@@ -144,22 +144,22 @@ void TestDrillSequences::passReached()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play(script), QString());
-    QVERIFY(!rig.shown("Command5"));
-    QCOMPARE(rig.f().Finished, qint16(1));
-    QCOMPARE(rig.f().AnswerLocked, qint16(1));
-    QCOMPARE(rig.shown("Image13"), !throughTheBonus);
+    QVERIFY(!rig.shown("nextButton"));
+    QVERIFY(rig.f().finished());
+    QVERIFY(rig.f().locked());
+    QCOMPARE(rig.shown("passBanner"), !throughTheBonus);
 
     if (throughTheBonus) {
         // The bonus picture goes, the new score is shown, and after a pause the pass comes.
         QVERIFY(!rig.sound.names().contains("gokaku.wav"));
-        QVERIFY(rig.runUntilIdle(4));
-        QVERIFY(!rig.shown("Image15"));
-        QCOMPARE(rig.label("Label1"), QStringLiteral("10000"));
-        QVERIFY(!rig.shown("Image13"));
-        QVERIFY(rig.running(5));
-        QVERIFY(rig.runUntilIdle(5));
+        QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
+        QVERIFY(!rig.shown("bonusBanner"));
+        QCOMPARE(rig.label("scoreLabel"), QStringLiteral("10000"));
+        QVERIFY(!rig.shown("passBanner"));
+        QVERIFY(rig.running(DrillStage::PassAfterBonus));
+        QVERIFY(rig.runUntilIdle(DrillStage::PassAfterBonus));
     }
-    QVERIFY(rig.shown("Image13"));
+    QVERIFY(rig.shown("passBanner"));
     QCOMPARE(rig.sound.names().count("gokaku.wav"), 1);
     QCOMPARE(rig.sound.names().last(), QStringLiteral("gokaku.wav"));
 
@@ -168,8 +168,8 @@ void TestDrillSequences::passReached()
     QVERIFY(!rig.next());
     rig.answer(true);
     QVERIFY(!rig.anyRunning());
-    QCOMPARE(rig.f().Score, qint16(10000));
-    QVERIFY(rig.shown("Image13"));
+    QCOMPARE(rig.f().score(), qint16(10000));
+    QVERIFY(rig.shown("passBanner"));
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 
@@ -178,7 +178,7 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass_data()
     // The bonus (9900) begins at x.25 and ends 1.5 s later; the answer that reaches 10000 is
     // given at once, so its evaluation comes first, or 0.75 s later, so the bonus ends first.
     QTest::addColumn<double>("answerAfter");
-    QTest::addColumn<QString>("label2");
+    QTest::addColumn<QString>("runText");
     QTest::newRow("evaluation first") << 0.0 << "1";
     QTest::newRow("bonus stage first") << 0.75 << "１";
 }
@@ -186,14 +186,14 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass_data()
 void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass()
 {
     QFETCH(double, answerAfter);
-    QFETCH(QString, label2);
+    QFETCH(QString, runText);
 
     DrillBank bank(tenAnswers());
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play(to8400 + "rrrrr"), QString());
-    QVERIFY(rig.shown("Image15") && rig.running(4));
-    QCOMPARE(rig.f().Score, qint16(9900));
+    QVERIFY(rig.shown("bonusBanner") && rig.running(DrillStage::BonusEnd));
+    QCOMPARE(rig.f().score(), qint16(9900));
 
     rig.runFor(answerAfter);
     QVERIFY(rig.next());
@@ -202,14 +202,14 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass()
 
     QCOMPARE(rig.sound.names().count("gokaku.wav"), 2);
     QCOMPARE(rig.sound.names().last(), QStringLiteral("gokaku.wav"));
-    QVERIFY(rig.shown("Image13"));
-    QVERIFY(!rig.shown("Image15"));
-    QVERIFY(!rig.shown("Command5"));
-    QCOMPARE(rig.f().Finished, qint16(1));
-    QCOMPARE(rig.f().AnswerLocked, qint16(1));
-    QCOMPARE(rig.f().Score, qint16(10000));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("10000"));
-    QCOMPARE(rig.label("Label2"), label2);
+    QVERIFY(rig.shown("passBanner"));
+    QVERIFY(!rig.shown("bonusBanner"));
+    QVERIFY(!rig.shown("nextButton"));
+    QVERIFY(rig.f().finished());
+    QVERIFY(rig.f().locked());
+    QCOMPARE(rig.f().score(), qint16(10000));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("10000"));
+    QCOMPARE(rig.label("runLabel"), runText);
 }
 
 void TestDrillSequences::answeringDuringTheMissLimitSequence_data()
@@ -231,30 +231,30 @@ void TestDrillSequences::answeringDuringTheMissLimitSequence()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play("rrrrrwwwww"), QString()); // 1100 at the fifth wrong answer
-    QVERIFY(rig.shown("Image4"));
+    QVERIFY(rig.shown("burst"));
 
     // The next question comes at once; the burst stays.
     const int before = rig.question();
     QVERIFY(rig.next());
     QCOMPARE(rig.question(), before % bank.count() + 1);
-    QCOMPARE(DrillBank::questionShown(rig.image("Image2")->picture()), rig.question());
-    QVERIFY(rig.shown("Image4"));
+    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), rig.question());
+    QVERIFY(rig.shown("burst"));
     rig.answer(right);
-    QVERIFY(rig.runUntilIdle(1));
-    QCOMPARE(int(rig.f().Score), scoreMeanwhile);
-    QCOMPARE(rig.label("Label1"), QString::number(scoreMeanwhile));
-    QCOMPARE(rig.walkerLeft(), walkerMeanwhile);
-    QCOMPARE(rig.f().MissCount, qint16(right ? 0 : 1));
-    QVERIFY(rig.shown("Image4") && rig.shown("Command5"));
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(int(rig.f().score()), scoreMeanwhile);
+    QCOMPARE(rig.label("scoreLabel"), QString::number(scoreMeanwhile));
+    QCOMPARE(rig.trainLeft(), walkerMeanwhile);
+    QCOMPARE(rig.f().misses(), right ? 0 : 1);
+    QVERIFY(rig.shown("burst") && rig.shown("nextButton"));
 
-    // The halving takes what the score holds when it comes and sends the walker home.
+    // The halving takes what the score holds when it comes and sends the train home.
     QVERIFY(rig.settle());
-    QCOMPARE(int(rig.f().Score), scoreMeanwhile / 2);
-    QCOMPARE(rig.label("Label1"), QString::number(scoreMeanwhile / 2));
-    QCOMPARE(rig.walkerLeft(), 1065);
-    QCOMPARE(rig.f().MissCount, qint16(right ? 0 : 1));
-    QVERIFY(!rig.shown("Image4") && !rig.shown("Image12"));
-    QVERIFY(rig.shown("Command5"));
+    QCOMPARE(int(rig.f().score()), scoreMeanwhile / 2);
+    QCOMPARE(rig.label("scoreLabel"), QString::number(scoreMeanwhile / 2));
+    QCOMPARE(rig.trainLeft(), 1065);
+    QCOMPARE(rig.f().misses(), right ? 0 : 1);
+    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
+    QVERIFY(rig.shown("nextButton"));
 }
 
 void TestDrillSequences::answeringDuringTheBonus()
@@ -264,18 +264,18 @@ void TestDrillSequences::answeringDuringTheBonus()
     rig.open();
     QCOMPARE(rig.play("rrrrr"), QString());
     QVERIFY(rig.next());
-    QVERIFY(rig.shown("Image15"));
+    QVERIFY(rig.shown("bonusBanner"));
     rig.answer(false);
-    QVERIFY(rig.runUntilIdle(1));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("1400"));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("０"));
-    QVERIFY(rig.shown("Image15") && rig.running(4));
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1400"));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("０"));
+    QVERIFY(rig.shown("bonusBanner") && rig.running(DrillStage::BonusEnd));
 
     // The bonus stage redraws from the values it finds, the run in ordinary digits.
-    QVERIFY(rig.runUntilIdle(4));
-    QVERIFY(!rig.shown("Image15"));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("1400"));
-    QCOMPARE(rig.label("Label2"), QStringLiteral("0"));
+    QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
+    QVERIFY(!rig.shown("bonusBanner"));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1400"));
+    QCOMPARE(rig.label("runLabel"), QStringLiteral("0"));
 }
 
 void TestDrillSequences::missLimitWhileTheBonusIsShown()
@@ -286,19 +286,19 @@ void TestDrillSequences::missLimitWhileTheBonusIsShown()
     QCOMPARE(rig.play("wwwwrrrrr"), QString()); // four wrong, then the bonus: 1500
     QVERIFY(rig.next());
     rig.answer(false); // the fifth wrong answer, at once
-    QVERIFY(rig.runUntilIdle(1));
-    QVERIFY(rig.shown("Image15") && rig.shown("Image4"));
-    QVERIFY(rig.running(4) && rig.running(2));
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QVERIFY(rig.shown("bonusBanner") && rig.shown("burst"));
+    QVERIFY(rig.running(DrillStage::BonusEnd) && rig.running(DrillStage::HalvingNotice));
 
-    QVERIFY(rig.runUntilIdle(4));
-    QVERIFY(!rig.shown("Image15") && rig.shown("Image4"));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("1500"));
+    QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
+    QVERIFY(!rig.shown("bonusBanner") && rig.shown("burst"));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1500"));
     QVERIFY(rig.settle());
-    QVERIFY(!rig.shown("Image4") && !rig.shown("Image12"));
-    QCOMPARE(rig.f().Score, qint16(750));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("750"));
-    QCOMPARE(rig.walkerLeft(), 1065);
-    QVERIFY(rig.shown("Command5"));
+    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
+    QCOMPARE(rig.f().score(), qint16(750));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("750"));
+    QCOMPARE(rig.trainLeft(), 1065);
+    QVERIFY(rig.shown("nextButton"));
 }
 
 void TestDrillSequences::passDuringTheMissLimitSequence()
@@ -307,24 +307,24 @@ void TestDrillSequences::passDuringTheMissLimitSequence()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play(to9900With4Wrong + "w"), QString());
-    QVERIFY(rig.shown("Image4") && !rig.shown("Image12"));
+    QVERIFY(rig.shown("burst") && !rig.shown("halvingNotice"));
     QVERIFY(rig.next());
     rig.answer(true); // 10000, evaluated before the halving
-    QVERIFY(rig.runUntilIdle(1));
-    QVERIFY(rig.shown("Image13"));
-    QCOMPARE(rig.f().Finished, qint16(1));
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QVERIFY(rig.shown("passBanner"));
+    QVERIFY(rig.f().finished());
 
     // The sequence plays on under the pass picture and halves the score; the drill stays over.
     QVERIFY(rig.settle());
     QCOMPARE(rig.sound.names().mid(rig.sound.played.size() - 3).count("dame.wav"), 1);
     QCOMPARE(rig.sound.names().mid(rig.sound.played.size() - 3).count("gokaku.wav"), 1);
-    QVERIFY(rig.shown("Image13"));
-    QVERIFY(!rig.shown("Image4") && !rig.shown("Image12"));
-    QCOMPARE(rig.f().Score, qint16(5000));
-    QCOMPARE(rig.label("Label1"), QStringLiteral("5000"));
-    QCOMPARE(rig.f().Finished, qint16(1));
-    QCOMPARE(rig.f().AnswerLocked, qint16(1));
-    QVERIFY(!rig.shown("Command5"));
+    QVERIFY(rig.shown("passBanner"));
+    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
+    QCOMPARE(rig.f().score(), qint16(5000));
+    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("5000"));
+    QVERIFY(rig.f().finished());
+    QVERIFY(rig.f().locked());
+    QVERIFY(!rig.shown("nextButton"));
 }
 
 BUNPO_TEST_MAIN(TestDrillSequences)

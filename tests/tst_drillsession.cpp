@@ -2,7 +2,7 @@
 // that follow them, against the score, run, misses and what each event says to show.
 
 #include "drill/DrillSession.h"
-#include "ui/RuntimeError.h"
+#include "error/RuntimeError.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // prints one line naming the error and the file, and ends the process with status 1. The test
 // runs itself as a child process, since the reporter ends the process it runs in.
 
-#include "ui/ErrorGuard.h"
+#include "error/ErrorGuard.h"
 
 #include <QApplication>
 #include <QProcess>

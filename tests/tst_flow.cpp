@@ -3,19 +3,19 @@
 // showing of the Drill screen loads.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "app/MenuScreen.h"
 #include "app/Program.h"
 #include "drill/DrillScreen.h"
+#include "grade/GradeLayout.h"
 #include "grade/GradeScreen.h"
+#include "menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/SystemInput.h"
 #include "support/TestMain.h"
-#include "ui/GradeLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,7 +84,7 @@ private Q_SLOTS:
 private:
     // One click (or close) on the screen on show.
     void act(const QString &token);
-    // "drill g3_2 0 | grade 5, origin 2, visited 1": the screen on show, for the Drill screen
+    // "drill g3_2 0 | grade 5, returns to drill, visited 1": the screen on show, for the Drill screen
     // the grade whose title this step loaded ("-" for none) and the score, then the shared state.
     QString describe(const QStringList &titlesRead);
 
@@ -120,17 +120,17 @@ void TestFlow::act(const QString &token)
 
     QString button;
     if (place == QLatin1String("menu"))
-        button = what == QLatin1String("exit")      ? QStringLiteral("Command1")
-                 : what == QLatin1String("drill")   ? QStringLiteral("Command2")
-                 : what == QLatin1String("explain") ? QStringLiteral("Command4")
-                                                    : QStringLiteral("Command3");
+        button = what == QLatin1String("exit")      ? QStringLiteral("endButton")
+                 : what == QLatin1String("drill")   ? QStringLiteral("drillButton")
+                 : what == QLatin1String("explain") ? QStringLiteral("explainButton")
+                                                    : QStringLiteral("settingsButton");
     else if (place == QLatin1String("drill"))
-        button = what == QLatin1String("grade")  ? QStringLiteral("Command2")
-                 : what == QLatin1String("menu") ? QStringLiteral("Command3")
-                 : what == QLatin1String("exit") ? QStringLiteral("Command4")
-                                                 : QStringLiteral("Command1(1)"); // "answer": the right choice
+        button = what == QLatin1String("grade")  ? QStringLiteral("settingsButton")
+                 : what == QLatin1String("menu") ? QStringLiteral("returnButton")
+                 : what == QLatin1String("exit") ? QStringLiteral("endButton")
+                                                 : QStringLiteral("choiceButton1"); // "answer": the right choice
     else
-        button = what == QLatin1String("ok") ? QStringLiteral("Command2") : GradeLayout::gradeButtonName(what.toInt());
+        button = what == QLatin1String("ok") ? QStringLiteral("confirmButton") : QStringLiteral("gradeButton%1").arg(what.toInt());
     QVERIFY2(QTest::qWaitForWindowExposed(w), qPrintable(token));
     QTest::mouseClick(w->button(button), Qt::LeftButton);
 }
@@ -154,13 +154,13 @@ QString TestFlow::describe(const QStringList &titlesRead)
                 codes.append(match.captured(1));
         screen = QStringLiteral("drill %1 %2")
                      .arg(codes.isEmpty() ? QStringLiteral("-") : codes.join(QLatin1Char(',')))
-                     .arg(m_program->drill().fields().Score);
+                     .arg(m_program->drill().session().score());
     }
-    return QStringLiteral("%1 | grade %2, origin %3, visited %4")
+    return QStringLiteral("%1 | grade %2, returns to %3, visited %4")
         .arg(screen)
-        .arg(state.SelectedGrade)
-        .arg(state.OriginScreen)
-        .arg(state.GradeVisited);
+        .arg(state.selectedGrade)
+        .arg(state.gradeReturnsTo == ScreenId::Menu ? QStringLiteral("menu") : QStringLiteral("drill"))
+        .arg(int(state.gradeVisited));
 }
 
 void TestFlow::moves_data()
@@ -179,46 +179,46 @@ void TestFlow::moves_data()
     };
 
     QTest::newRow("start-up, the first drill of a run uses grade 1") << path("menu:drill")
-        << after({"drill g4_1 0 | grade 1, origin 2, visited 1"});
+        << after({"drill g4_1 0 | grade 1, returns to drill, visited 1"});
     QTest::newRow("back from the drill keeps the drilled grade")
         << path("menu:grade grade:5 grade:ok menu:drill drill:menu")
-        << after({"grade | grade 1, origin 1, visited 1", "grade | grade 5, origin 1, visited 1",
-                  "menu | grade 5, origin 1, visited 1", "drill g3_2 0 | grade 5, origin 2, visited 1",
-                  "menu | grade 5, origin 1, visited 1"});
+        << after({"grade | grade 1, returns to menu, visited 1", "grade | grade 5, returns to menu, visited 1",
+                  "menu | grade 5, returns to menu, visited 1", "drill g3_2 0 | grade 5, returns to drill, visited 1",
+                  "menu | grade 5, returns to menu, visited 1"});
     QTest::newRow("a grade chosen from the menu survives the return")
         << path("menu:grade grade:4 grade:ok menu:drill")
-        << after({"grade | grade 1, origin 1, visited 1", "grade | grade 4, origin 1, visited 1",
-                  "menu | grade 4, origin 1, visited 1", "drill g3_1 0 | grade 4, origin 2, visited 1"});
+        << after({"grade | grade 1, returns to menu, visited 1", "grade | grade 4, returns to menu, visited 1",
+                  "menu | grade 4, returns to menu, visited 1", "drill g3_1 0 | grade 4, returns to drill, visited 1"});
     QTest::newRow("drill, grade, confirm: the drill again at 0 on the new grade")
         << path("menu:drill drill:answer drill:grade grade:6 grade:ok")
-        << after({"drill g4_1 0 | grade 1, origin 2, visited 1", "drill - 100 | grade 1, origin 2, visited 1",
-                  "grade | grade 1, origin 2, visited 1", "grade | grade 6, origin 2, visited 1",
-                  "drill g3_3 0 | grade 6, origin 2, visited 1"});
+        << after({"drill g4_1 0 | grade 1, returns to drill, visited 1", "drill - 100 | grade 1, returns to drill, visited 1",
+                  "grade | grade 1, returns to drill, visited 1", "grade | grade 6, returns to drill, visited 1",
+                  "drill g3_3 0 | grade 6, returns to drill, visited 1"});
     QTest::newRow("the same grade confirmed reloads the drill too")
         << path("menu:drill drill:answer drill:grade grade:1 grade:ok")
-        << after({"drill g4_1 0 | grade 1, origin 2, visited 1", "drill - 100 | grade 1, origin 2, visited 1",
-                  "grade | grade 1, origin 2, visited 1", "grade | grade 1, origin 2, visited 1",
-                  "drill g4_1 0 | grade 1, origin 2, visited 1"});
+        << after({"drill g4_1 0 | grade 1, returns to drill, visited 1", "drill - 100 | grade 1, returns to drill, visited 1",
+                  "grade | grade 1, returns to drill, visited 1", "grade | grade 1, returns to drill, visited 1",
+                  "drill g4_1 0 | grade 1, returns to drill, visited 1"});
     QTest::newRow("drill, menu, grade, confirm: back to the menu")
         << path("menu:drill drill:menu menu:grade grade:2 grade:ok")
-        << after({"drill g4_1 0 | grade 1, origin 2, visited 1", "menu | grade 1, origin 1, visited 1",
-                  "grade | grade 1, origin 1, visited 1", "grade | grade 2, origin 1, visited 1",
-                  "menu | grade 2, origin 1, visited 1"});
+        << after({"drill g4_1 0 | grade 1, returns to drill, visited 1", "menu | grade 1, returns to menu, visited 1",
+                  "grade | grade 1, returns to menu, visited 1", "grade | grade 2, returns to menu, visited 1",
+                  "menu | grade 2, returns to menu, visited 1"});
     QTest::newRow("grade from the drill, twice over")
         << path("menu:drill drill:grade grade:3 grade:ok drill:grade grade:7 grade:ok drill:menu")
-        << after({"drill g4_1 0 | grade 1, origin 2, visited 1", "grade | grade 1, origin 2, visited 1",
-                  "grade | grade 3, origin 2, visited 1", "drill g4_3 0 | grade 3, origin 2, visited 1",
-                  "grade | grade 3, origin 2, visited 1", "grade | grade 7, origin 2, visited 1",
-                  "drill g3_4 0 | grade 7, origin 2, visited 1", "menu | grade 7, origin 1, visited 1"});
-    QTest::newRow("menu exit") << path("menu:exit") << after({"end | grade 1, origin 1, visited 0"});
+        << after({"drill g4_1 0 | grade 1, returns to drill, visited 1", "grade | grade 1, returns to drill, visited 1",
+                  "grade | grade 3, returns to drill, visited 1", "drill g4_3 0 | grade 3, returns to drill, visited 1",
+                  "grade | grade 3, returns to drill, visited 1", "grade | grade 7, returns to drill, visited 1",
+                  "drill g3_4 0 | grade 7, returns to drill, visited 1", "menu | grade 7, returns to menu, visited 1"});
+    QTest::newRow("menu exit") << path("menu:exit") << after({"end | grade 1, returns to menu, visited 0"});
     QTest::newRow("drill exit") << path("menu:drill drill:exit")
-        << after({"drill g4_1 0 | grade 1, origin 2, visited 1", "end | grade 1, origin 2, visited 1"});
-    QTest::newRow("close box of the menu") << path("close") << after({"end | grade 1, origin 1, visited 0"});
+        << after({"drill g4_1 0 | grade 1, returns to drill, visited 1", "end | grade 1, returns to drill, visited 1"});
+    QTest::newRow("close box of the menu") << path("close") << after({"end | grade 1, returns to menu, visited 0"});
     QTest::newRow("close box of the drill") << path("menu:drill close")
-        << after({"drill g4_1 0 | grade 1, origin 2, visited 1", "end | grade 1, origin 2, visited 1"});
+        << after({"drill g4_1 0 | grade 1, returns to drill, visited 1", "end | grade 1, returns to drill, visited 1"});
     QTest::newRow("close box of the grade screen, a grade chosen") << path("menu:grade grade:3 close")
-        << after({"grade | grade 1, origin 1, visited 1", "grade | grade 3, origin 1, visited 1",
-                  "end | grade 3, origin 1, visited 1"});
+        << after({"grade | grade 1, returns to menu, visited 1", "grade | grade 3, returns to menu, visited 1",
+                  "end | grade 3, returns to menu, visited 1"});
 }
 
 void TestFlow::moves()
@@ -276,16 +276,16 @@ void TestFlow::doubleClicks_data()
 
     // The first click changes the view or the screen, and another button lies where the second lands.
     QTest::newRow("return from the explanation, over the settings button")
-        << QStringList{"menu:explain"} << "Command5" << QPoint(10, 20) << "menu | grade 1, origin 1, visited 0";
+        << QStringList{"menu:explain"} << "returnButton" << QPoint(10, 20) << "menu | grade 1, returns to menu, visited 0";
     QTest::newRow("return from the explanation, over the drill button")
-        << QStringList{"menu:explain"} << "Command5" << QPoint(110, 20) << "menu | grade 1, origin 1, visited 0";
+        << QStringList{"menu:explain"} << "returnButton" << QPoint(110, 20) << "menu | grade 1, returns to menu, visited 0";
     QTest::newRow("decision on a grade screen opened from the menu")
-        << QStringList{"menu:grade", "grade:3"} << "Command2" << QPoint(44, 14) << "menu | grade 3, origin 1, visited 1";
+        << QStringList{"menu:grade", "grade:3"} << "confirmButton" << QPoint(44, 14) << "menu | grade 3, returns to menu, visited 1";
     QTest::newRow("lower left of the drill's settings button")
-        << QStringList{"menu:drill"} << "Command2" << QPoint(2, 26) << "grade | grade 1, origin 2, visited 1";
+        << QStringList{"menu:drill"} << "settingsButton" << QPoint(2, 26) << "grade | grade 1, returns to drill, visited 1";
     // The same button under both presses takes both.
-    QTest::newRow("a grade button") << QStringList{"menu:grade"} << "Command1(3)" << QPoint(80, 25)
-                                    << "grade | grade 3, origin 1, visited 1";
+    QTest::newRow("a grade button") << QStringList{"menu:grade"} << "gradeButton3" << QPoint(80, 25)
+                                    << "grade | grade 3, returns to menu, visited 1";
 }
 
 void TestFlow::doubleClicks()

@@ -5,19 +5,19 @@
 // Mouse events go through the window system layer, as a real pointer's do: the widget under
 // the pointer is found by Qt itself, and a click at a new place moves the pointer there first.
 #define QTEST_QPA_MOUSE_HANDLING
-#include "app/MenuScreen.h"
 #include "app/Program.h"
+#include "grade/GradeLayout.h"
 #include "grade/GradeScreen.h"
+#include "menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/BuiltinPictures.h"
-#include "ui/GradeLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/BuiltinPictures.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QDir>
 #include <QImage>
@@ -72,7 +72,7 @@ QString picturesShown(ScreenWindow *w)
 {
     QString shown;
     for (int n = 1; n <= 7; ++n) {
-        const QImage face = w->button(GradeLayout::gradeButtonName(n))->picture().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage face = w->button(GradeLayout::gradeButton(n))->picture().toImage().convertToFormat(QImage::Format_RGB32);
         const QRgb corner = face.isNull() ? 0 : face.pixel(0, 0);
         if (face.size() == QSize(163, 51) && corner == plainColour(n))
             shown += QLatin1Char('p');
@@ -91,7 +91,7 @@ QString marksShown(ScreenWindow *w)
 {
     QStringList shown;
     for (int n = 1; n <= 7; ++n)
-        if (w->image(GradeLayout::markName(n))->isVisible())
+        if (w->image(GradeLayout::selectionMark(n))->isVisible())
             shown.append(QString::number(n));
     return shown.isEmpty() ? QStringLiteral("-") : shown.join(QLatin1Char(','));
 }
@@ -173,7 +173,7 @@ void TestGrade::openFromMenu()
     m_program->start();
     ScreenWindow *menu = m_program->menu().window();
     QVERIFY(menu);
-    QTest::mouseClick(menu->button(QStringLiteral("Command3")), Qt::LeftButton);
+    QTest::mouseClick(menu->button(QStringLiteral("settingsButton")), Qt::LeftButton);
     settle();
     QCOMPARE(screenName(m_program->navigator()), QStringLiteral("grade"));
     QVERIFY(QTest::qWaitForWindowExposed(gradeWindow()));
@@ -185,15 +185,15 @@ QPoint TestGrade::placeOf(const QString &token, QWidget **widget)
 {
     ScreenWindow *w = gradeWindow();
     if (token.size() == 2 && token[0] == QLatin1Char('b') && token[1].isDigit()) { // bN: the middle of grade button N
-        *widget = w->button(GradeLayout::gradeButtonName(token.mid(1).toInt()));
+        *widget = w->button(GradeLayout::gradeButton(token.mid(1).toInt()));
         return (*widget)->rect().center();
     }
     if (token.size() == 3 && token.startsWith(QLatin1String("b")) && token.endsWith(QLatin1Char('+'))) {
-        *widget = w->button(GradeLayout::gradeButtonName(token.mid(1, 1).toInt()));
+        *widget = w->button(GradeLayout::gradeButton(token.mid(1, 1).toInt()));
         return QPoint(8, 6); // bN+: another point within grade button N
     }
     if (token.startsWith(QLatin1String("mark"))) { // the place of selection mark N, shown or not
-        QWidget *mark = w->image(GradeLayout::markName(token.mid(4).toInt()));
+        QWidget *mark = w->image(GradeLayout::selectionMark(token.mid(4).toInt()));
         *widget = w;
         return mark->geometry().center();
     }
@@ -205,13 +205,13 @@ QPoint TestGrade::placeOf(const QString &token, QWidget **widget)
     if (token == QLatin1String("gap"))
         return QPoint(150, 73); // the one row between grade buttons 7 and 6
     if (token == QLatin1String("ok"))
-        return w->button(QStringLiteral("Command2"))->geometry().center();
+        return w->button(QStringLiteral("confirmButton"))->geometry().center();
     if (token == QLatin1String("cancel"))
-        return w->button(QStringLiteral("Command3"))->geometry().center();
+        return w->button(QStringLiteral("cancelButton"))->geometry().center();
     if (token == QLatin1String("easy"))
-        return w->image(QStringLiteral("Image3"))->geometry().center();
+        return w->image(QStringLiteral("easyHint"))->geometry().center();
     if (token == QLatin1String("hard"))
-        return w->image(QStringLiteral("Image2"))->geometry().center();
+        return w->image(QStringLiteral("difficultHint"))->geometry().center();
     qFatal("unknown place %s", qPrintable(token));
 }
 
@@ -219,17 +219,17 @@ void TestGrade::step(const QString &token)
 {
     ScreenWindow *w = gradeWindow();
     if (token.startsWith(QLatin1String("click"))) { // click grade button N
-        QTest::mouseClick(w->button(GradeLayout::gradeButtonName(token.mid(5).toInt())), Qt::LeftButton);
+        QTest::mouseClick(w->button(GradeLayout::gradeButton(token.mid(5).toInt())), Qt::LeftButton);
     } else if (token == QLatin1String("ok!")) {
-        QTest::mouseClick(w->button(QStringLiteral("Command2")), Qt::LeftButton);
+        QTest::mouseClick(w->button(QStringLiteral("confirmButton")), Qt::LeftButton);
     } else if (token == QLatin1String("cancel!")) {
-        QTest::mouseClick(w->button(QStringLiteral("Command3")), Qt::LeftButton);
+        QTest::mouseClick(w->button(QStringLiteral("cancelButton")), Qt::LeftButton);
     } else if (token == QLatin1String("tab")) {
         QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
     } else if (token == QLatin1String("space")) {
         QTest::keyClick(w->focusWidget(), Qt::Key_Space);
     } else if (token == QLatin1String("menu3")) { // the Menu screen's button to this screen
-        QTest::mouseClick(m_program->menu().window()->button(QStringLiteral("Command3")), Qt::LeftButton);
+        QTest::mouseClick(m_program->menu().window()->button(QStringLiteral("settingsButton")), Qt::LeftButton);
     } else {
         QWidget *widget = nullptr;
         const QPoint at = placeOf(token, &widget);
@@ -248,7 +248,7 @@ void TestGrade::firstSeen()
     QCOMPARE(w->size(), QSize(282, 440));
     QCOMPARE(picturesShown(w), QStringLiteral("......."));
     QCOMPARE(marksShown(w), QStringLiteral("-"));
-    QCOMPARE(w->focusWidget(), w->button(GradeLayout::gradeButtonName(1)));
+    QCOMPARE(w->focusWidget(), w->button(GradeLayout::gradeButton(1)));
 
     // Tab order: grade buttons 1 to 7, confirm, cancel, and round again.
     QStringList order;
@@ -259,11 +259,11 @@ void TestGrade::firstSeen()
             at = at->nextInFocusChain();
         while (at->focusPolicy() == Qt::NoFocus || !at->isVisibleTo(w) || at == w);
     }
-    QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("Command1(1) Command1(2) Command1(3) Command1(4) Command1(5) "
-                                                          "Command1(6) Command1(7) Command2 Command3 Command1(1)"));
+    QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("gradeButton1 gradeButton2 gradeButton3 gradeButton4 gradeButton5 "
+                                                          "gradeButton6 gradeButton7 confirmButton cancelButton gradeButton1"));
 
     for (int n = 1; n <= 7; ++n) {
-        QWidget *button = w->button(GradeLayout::gradeButtonName(n));
+        QWidget *button = w->button(GradeLayout::gradeButton(n));
         const QString level = n <= 3 ? QStringLiteral("4-%1").arg(n) : QStringLiteral("3-%1").arg(n - 3);
         QCOMPARE(button->toolTip(), QStringLiteral("Grade %1 (%2)").arg(level).arg(n));
         QCOMPARE(button->accessibleName(), (n <= 3 ? QStringLiteral("４級 レベル%1") : QStringLiteral("３級 レベル%1"))
@@ -273,24 +273,24 @@ void TestGrade::firstSeen()
         QCOMPARE(button->geometry().right(), 222);
         QCOMPARE(button->height(), 51);
         // Its mark stands on the margin to its left, pointing at it, middle within 3 pixels.
-        QWidget *mark = w->image(GradeLayout::markName(n));
+        QWidget *mark = w->image(GradeLayout::selectionMark(n));
         QCOMPARE(mark->size(), QSize(58, 37));
         QVERIFY2(mark->geometry().center().x() < button->geometry().left(), qPrintable(mark->objectName()));
         QVERIFY2(qAbs(mark->geometry().center().y() - button->geometry().center().y()) <= 3, qPrintable(mark->objectName()));
         if (n > 1 && n < 7) // edge to edge with the button below: no background between them
-            QCOMPARE(button->geometry().bottom(), w->button(GradeLayout::gradeButtonName(n - 1))->geometry().top());
+            QCOMPARE(button->geometry().bottom(), w->button(GradeLayout::gradeButton(n - 1))->geometry().top());
     }
-    QCOMPARE(w->button(QStringLiteral("Command2"))->toolTip(), QStringLiteral("Decision (Return)"));
-    QCOMPARE(w->button(QStringLiteral("Command3"))->toolTip(), QStringLiteral("Cancel (Esc)"));
-    QCOMPARE(w->button(QStringLiteral("Command2"))->accessibleName(), QStringLiteral("決定"));
-    QCOMPARE(w->button(QStringLiteral("Command3"))->accessibleName(), QStringLiteral("取消"));
+    QCOMPARE(w->button(QStringLiteral("confirmButton"))->toolTip(), QStringLiteral("Decision (Return)"));
+    QCOMPARE(w->button(QStringLiteral("cancelButton"))->toolTip(), QStringLiteral("Cancel (Esc)"));
+    QCOMPARE(w->button(QStringLiteral("confirmButton"))->accessibleName(), QStringLiteral("決定"));
+    QCOMPARE(w->button(QStringLiteral("cancelButton"))->accessibleName(), QStringLiteral("取消"));
     // Cancel on the left, confirm on the right, below the ladder.
-    QVERIFY(w->button(QStringLiteral("Command3"))->geometry().right() < w->button(QStringLiteral("Command2"))->geometry().left());
-    QVERIFY(w->button(QStringLiteral("Command2"))->geometry().top() > 374);
+    QVERIFY(w->button(QStringLiteral("cancelButton"))->geometry().right() < w->button(QStringLiteral("confirmButton"))->geometry().left());
+    QVERIFY(w->button(QStringLiteral("confirmButton"))->geometry().top() > 374);
 
     // The hint areas are empty and cover the ladder's 難 (x 236..263, y 35..60) and 易 (y 338..363).
-    PictureLabel *hard = w->image(QStringLiteral("Image2"));
-    PictureLabel *easy = w->image(QStringLiteral("Image3"));
+    PictureLabel *hard = w->image(QStringLiteral("difficultHint"));
+    PictureLabel *easy = w->image(QStringLiteral("easyHint"));
     QCOMPARE(hard->toolTip(), QStringLiteral("Difficult"));
     QCOMPARE(easy->toolTip(), QStringLiteral("Easy"));
     QVERIFY(!hard->hasPicture() && !easy->hasPicture());
@@ -367,7 +367,7 @@ void TestGrade::highlight()
                                                   .arg(i + 1).arg(path[i], seen, after[i])));
         // At most one highlighted button, and the fields agree with what is on show.
         GradeScreen &grade = m_program->grade();
-        QVERIFY(grade.highlightedButton() == -1 || grade.highlightedButton() == grade.hoveredButton());
+        QVERIFY(grade.highlightedGrade() == -1 || grade.highlightedGrade() == grade.hoveredGrade());
     }
     QVERIFY(ReportedErrors::list().isEmpty());
     QCOMPARE(screenName(m_program->navigator()), QStringLiteral("grade"));
@@ -395,7 +395,7 @@ void TestGrade::pointerOverShownMarkOrHintIsNotBackground()
 void TestGrade::chooseCancelConfirm_data()
 {
     // Actions: clickN, ok!, cancel!, tab and space (on the focused button), menu3 (the Menu
-    // screen's way here). After each: SelectedGrade, the visible mark(s), the screen on show.
+    // screen's way here). After each: the selected grade, the visible mark(s), the screen on show.
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QStringList>("after");
 
@@ -430,16 +430,16 @@ void TestGrade::chooseCancelConfirm()
         step(actions[i]);
         const bool onGrade = m_program->grade().isLoaded();
         const QString seen = QStringLiteral("%1 %2 %3")
-                                 .arg(m_program->state().SelectedGrade)
+                                 .arg(m_program->state().selectedGrade)
                                  .arg(onGrade ? marksShown(gradeWindow()) : QStringLiteral("-"))
                                  .arg(screenName(m_program->navigator()));
         QVERIFY2(seen == after[i], qPrintable(QStringLiteral("step %1 (%2): got \"%3\", expected \"%4\"")
                                                   .arg(i + 1).arg(actions[i], seen, after[i])));
         if (onGrade)
-            QCOMPARE(m_program->grade().gradeChosen(), qint16(marksShown(gradeWindow()) == QLatin1String("-") ? 0 : 1));
+            QCOMPARE(m_program->grade().gradeChosen(), marksShown(gradeWindow()) != QLatin1String("-"));
     }
     QVERIFY(ReportedErrors::list().isEmpty());
-    QCOMPARE(m_program->state().GradeVisited, qint16(1));
+    QVERIFY(m_program->state().gradeVisited);
 }
 
 void TestGrade::brokenButtonPicture_data()

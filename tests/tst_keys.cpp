@@ -4,10 +4,10 @@
 
 #include "tst_drill_fixture.h"
 
-#include "app/MenuScreen.h"
 #include "app/Program.h"
+#include "grade/GradeLayout.h"
 #include "grade/GradeScreen.h"
-#include "ui/GradeLayout.h"
+#include "menu/MenuScreen.h"
 
 #include <QKeyEvent>
 
@@ -94,8 +94,8 @@ void TestKeys::passTime(float seconds)
 {
     for (float t = 0; t < seconds; t += 0.5f) {
         m_clock.advance(0.5f);
-        for (int n = 1; n <= 5; ++n)
-            if (Stage *stage = m_program->drill().timer(n))
+        for (const DrillStage which : AllDrillStages)
+            if (Stage *stage = m_program->drill().stage(which))
                 ErrorGuard::run([stage] { stage->tick(); });
     }
 }
@@ -104,18 +104,18 @@ void TestKeys::reach(const QString &state)
 {
     auto click = [this](const char *name) { shown()->button(QString::fromLatin1(name))->click(); };
     if (state.startsWith(QLatin1String("drill"))) {
-        click("Command2");
+        click("drillButton");
         // Question 1, whose right choice is 1.
         if (state != QLatin1String("drill"))
-            click("Command1(1)");
+            click("choiceButton1");
         if (state == QLatin1String("drill result"))
             passTime(1.5f);
     } else if (state.startsWith(QLatin1String("grade"))) {
-        click("Command3");
+        click("settingsButton");
         if (state == QLatin1String("grade, 3 chosen"))
-            click("Command1(3)");
+            click("gradeButton3");
     } else if (state == QLatin1String("explanation")) {
-        click("Command4");
+        click("explainButton");
     }
 }
 
@@ -143,31 +143,31 @@ QString TestKeys::seen() const
     const QString focus = w->focusWidget() ? w->focusWidget()->objectName() : QStringLiteral("-");
     switch (navigator.currentId()) {
     case ScreenId::Drill: {
-        const DrillFields &f = m_program->drill().fields();
-        const QString mark = w->image(QStringLiteral("Image10"))->isVisible()   ? QStringLiteral("right")
-                             : w->image(QStringLiteral("Image11"))->isVisible() ? QStringLiteral("wrong")
+        const DrillSession &f = m_program->drill().session();
+        const QString mark = w->image(QStringLiteral("correctMark"))->isVisible()   ? QStringLiteral("right")
+                             : w->image(QStringLiteral("wrongMark"))->isVisible() ? QStringLiteral("wrong")
                                                                                  : QStringLiteral("-");
         return QStringLiteral("drill q%1 score %2 misses %3 mark %4 next %5 focus %6")
-            .arg(f.CurrentQuestion)
-            .arg(f.Score)
-            .arg(f.MissCount)
-            .arg(mark, w->button(QStringLiteral("Command5"))->isVisible() ? QStringLiteral("on") : QStringLiteral("off"),
+            .arg(f.question())
+            .arg(f.score())
+            .arg(f.misses())
+            .arg(mark, w->button(QStringLiteral("nextButton"))->isVisible() ? QStringLiteral("on") : QStringLiteral("off"),
                  focus);
     }
     case ScreenId::Grade: {
         QString marks, lit;
         for (int n = 1; n <= 7; ++n)
-            if (w->image(GradeLayout::markName(n))->isVisible())
+            if (w->image(GradeLayout::selectionMark(n))->isVisible())
                 marks += QString::number(n);
         return QStringLiteral("grade %1 mark %2 highlighted %3")
-            .arg(m_program->state().SelectedGrade)
+            .arg(m_program->state().selectedGrade)
             .arg(marks.isEmpty() ? QStringLiteral("-") : marks)
-            .arg(m_program->grade().highlightedButton());
+            .arg(m_program->grade().highlightedGrade());
     }
     case ScreenId::Menu:
         return QStringLiteral("menu %1 grade %2 focus %3")
-            .arg(w->image(QStringLiteral("Image3"))->isVisible() ? QStringLiteral("explanation") : QStringLiteral("buttons"))
-            .arg(m_program->state().SelectedGrade)
+            .arg(w->image(QStringLiteral("explanation"))->isVisible() ? QStringLiteral("explanation") : QStringLiteral("buttons"))
+            .arg(m_program->state().selectedGrade)
             .arg(focus);
     }
     return {};
@@ -191,58 +191,58 @@ void TestKeys::keyOnScreen_data()
     const QString nextQuestion = QStringLiteral("drill q2 score 100 misses 0 mark - next off focus %1");
 
     QTest::newRow("drill: 1 answers with choice 1")
-        << "drill" << "" << int(Qt::Key_1) << none << "tap" << rightShown.arg("Command1(1)");
+        << "drill" << "" << int(Qt::Key_1) << none << "tap" << rightShown.arg("choiceButton1");
     QTest::newRow("drill: keypad 2 answers wherever the focus is")
-        << "drill" << "Command2" << int(Qt::Key_2) << keypad << "tap" << wrongShown.arg("Command2");
+        << "drill" << "settingsButton" << int(Qt::Key_2) << keypad << "tap" << wrongShown.arg("settingsButton");
     QTest::newRow("drill: 4 with the focus on 戻る answers, not leaves")
-        << "drill" << "Command3" << int(Qt::Key_4) << none << "tap" << wrongShown.arg("Command3");
+        << "drill" << "returnButton" << int(Qt::Key_4) << none << "tap" << wrongShown.arg("returnButton");
     QTest::newRow("drill: a held digit answers once")
-        << "drill" << "" << int(Qt::Key_2) << none << "hold" << wrongShown.arg("Command1(1)");
+        << "drill" << "" << int(Qt::Key_2) << none << "hold" << wrongShown.arg("choiceButton1");
     QTest::newRow("drill: a digit held since before the screen opened does nothing")
-        << "drill" << "" << int(Qt::Key_1) << none << "repeat" << waiting.arg("Command1(1)");
+        << "drill" << "" << int(Qt::Key_1) << none << "repeat" << waiting.arg("choiceButton1");
     QTest::newRow("drill: a digit while the answer is locked does nothing")
-        << "drill answered" << "" << int(Qt::Key_3) << none << "tap" << rightShown.arg("Command1(1)");
+        << "drill answered" << "" << int(Qt::Key_3) << none << "tap" << rightShown.arg("choiceButton1");
     QTest::newRow("drill: Ctrl+1 is no answer")
-        << "drill" << "" << int(Qt::Key_1) << int(Qt::ControlModifier) << "tap" << waiting.arg("Command1(1)");
-    QTest::newRow("drill: 5 is no answer") << "drill" << "" << int(Qt::Key_5) << none << "tap" << waiting.arg("Command1(1)");
+        << "drill" << "" << int(Qt::Key_1) << int(Qt::ControlModifier) << "tap" << waiting.arg("choiceButton1");
+    QTest::newRow("drill: 5 is no answer") << "drill" << "" << int(Qt::Key_5) << none << "tap" << waiting.arg("choiceButton1");
     QTest::newRow("drill: the next button has the focus, Space takes the next question")
-        << "drill result" << "" << int(Qt::Key_Space) << none << "tap" << nextQuestion.arg("Command1(1)");
+        << "drill result" << "" << int(Qt::Key_Space) << none << "tap" << nextQuestion.arg("choiceButton1");
     QTest::newRow("drill: → takes the next question from a choice button, the focus stays")
-        << "drill result" << "Command1(3)" << int(Qt::Key_Right) << none << "tap" << nextQuestion.arg("Command1(3)");
+        << "drill result" << "choiceButton3" << int(Qt::Key_Right) << none << "tap" << nextQuestion.arg("choiceButton3");
     QTest::newRow("drill: N takes the next question, the focus back on choice 1")
-        << "drill result" << "" << int(Qt::Key_N) << none << "tap" << nextQuestion.arg("Command1(1)");
+        << "drill result" << "" << int(Qt::Key_N) << none << "tap" << nextQuestion.arg("choiceButton1");
     QTest::newRow("drill: N held takes one question")
-        << "drill result" << "" << int(Qt::Key_N) << none << "hold" << nextQuestion.arg("Command1(1)");
+        << "drill result" << "" << int(Qt::Key_N) << none << "hold" << nextQuestion.arg("choiceButton1");
     QTest::newRow("drill: N before the result does nothing")
-        << "drill answered" << "" << int(Qt::Key_N) << none << "tap" << rightShown.arg("Command1(1)");
+        << "drill answered" << "" << int(Qt::Key_N) << none << "tap" << rightShown.arg("choiceButton1");
     QTest::newRow("drill: → before the result goes on to the focused button, which passes the focus on")
-        << "drill answered" << "" << int(Qt::Key_Right) << none << "tap" << rightShown.arg("Command1(2)");
+        << "drill answered" << "" << int(Qt::Key_Right) << none << "tap" << rightShown.arg("choiceButton2");
     QTest::newRow("drill: Escape goes back to the menu")
-        << "drill answered" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus Command1";
+        << "drill answered" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus endButton";
 
     QTest::newRow("grade: 3 chooses grade 3, highlighted")
         << "grade" << "" << int(Qt::Key_3) << none << "tap" << "grade 3 mark 3 highlighted 3";
     QTest::newRow("grade: keypad 7 chooses the hardest")
-        << "grade" << "Command3" << int(Qt::Key_7) << keypad << "tap" << "grade 7 mark 7 highlighted 7";
+        << "grade" << "cancelButton" << int(Qt::Key_7) << keypad << "tap" << "grade 7 mark 7 highlighted 7";
     QTest::newRow("grade: a second digit before cancel does nothing")
         << "grade, 3 chosen" << "" << int(Qt::Key_5) << none << "tap" << "grade 3 mark 3 highlighted 1";
     QTest::newRow("grade: 8 is no grade") << "grade" << "" << int(Qt::Key_8) << none << "tap" << "grade 1 mark - highlighted 1";
     QTest::newRow("grade: Return confirms whatever has the focus once a grade is chosen")
-        << "grade, 3 chosen" << "Command3" << int(Qt::Key_Return) << none << "tap" << "menu buttons grade 3 focus Command1";
+        << "grade, 3 chosen" << "cancelButton" << int(Qt::Key_Return) << none << "tap" << "menu buttons grade 3 focus endButton";
     QTest::newRow("grade: keypad Enter confirms too")
-        << "grade, 3 chosen" << "Command1(6)" << int(Qt::Key_Enter) << keypad << "tap"
-        << "menu buttons grade 3 focus Command1";
+        << "grade, 3 chosen" << "gradeButton6" << int(Qt::Key_Enter) << keypad << "tap"
+        << "menu buttons grade 3 focus endButton";
     QTest::newRow("grade: Escape withdraws the choice")
         << "grade, 3 chosen" << "" << int(Qt::Key_Escape) << none << "tap" << "grade 3 mark - highlighted 1";
     QTest::newRow("grade: Escape with nothing chosen does nothing")
         << "grade" << "" << int(Qt::Key_Escape) << none << "tap" << "grade 1 mark - highlighted 1";
 
     QTest::newRow("menu: Escape leaves the explanation")
-        << "explanation" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus Command4";
+        << "explanation" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus explainButton";
     QTest::newRow("menu: Escape in the menu view does nothing")
-        << "menu" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus Command1";
+        << "menu" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus endButton";
     QTest::newRow("menu: digits do nothing") << "menu" << "" << int(Qt::Key_2) << none << "tap"
-                                             << "menu buttons grade 1 focus Command1";
+                                             << "menu buttons grade 1 focus endButton";
 }
 
 void TestKeys::keyOnScreen()
@@ -271,11 +271,11 @@ void TestKeys::muteAcrossMoves()
     QCOMPARE(shown()->windowTitle(), QStringLiteral("メニュー") + muted);
 
     // Into the drill: still muted, and the drill runs as ever, silently.
-    shown()->button(QStringLiteral("Command2"))->click();
+    shown()->button(QStringLiteral("drillButton"))->click();
     QCOMPARE(shown()->windowTitle(), QStringLiteral("ドリル") + muted);
     press(Qt::Key_1);
     passTime(1.5f);
-    QCOMPARE(m_program->drill().fields().Score, qint16(100));
+    QCOMPARE(m_program->drill().session().score(), qint16(100));
     QCOMPARE(m_sound.played, QStringList());
 
     // Held down, M toggles once.
@@ -289,7 +289,7 @@ void TestKeys::muteAcrossMoves()
     const int stopsBefore = m_sound.stops;
     press(Qt::Key_M);
     QCOMPARE(m_sound.stops, stopsBefore + 1);
-    shown()->button(QStringLiteral("Command2"))->click();
+    shown()->button(QStringLiteral("settingsButton"))->click();
     QCOMPARE(shown()->windowTitle(), QStringLiteral("ランク") + muted);
     press(Qt::Key_1);
     press(Qt::Key_Return);

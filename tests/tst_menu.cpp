@@ -2,16 +2,17 @@
 // menu view and the explanation view.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "app/MenuScreen.h"
 #include "app/Program.h"
+#include "menu/MenuLayout.h"
+#include "menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,9 +24,9 @@
 
 namespace {
 
-const QStringList controlNames = {QStringLiteral("Command1"), QStringLiteral("Command2"), QStringLiteral("Command3"),
-                                  QStringLiteral("Command4"), QStringLiteral("Command5"), QStringLiteral("Image1"),
-                                  QStringLiteral("Image2"), QStringLiteral("Image3")};
+const QStringList controlNames = {QStringLiteral("endButton"), QStringLiteral("drillButton"), QStringLiteral("settingsButton"),
+                                  QStringLiteral("explainButton"), QStringLiteral("returnButton"), QStringLiteral("titleLettering"),
+                                  QStringLiteral("gradeRangeLettering"), QStringLiteral("explanation")};
 
 // The visible controls, in a fixed order.
 QString visibleControls(ScreenWindow *w)
@@ -88,13 +89,13 @@ void TestMenu::firstSeen()
     ScreenWindow *w = menuWindow();
     QCOMPARE(w->windowTitle(), QStringLiteral("メニュー"));
     QCOMPARE(w->size(), QSize(750, 523));
-    QCOMPARE(visibleControls(w), QStringLiteral("Command1 Command2 Command3 Command4 Image1 Image2"));
-    QCOMPARE(w->focusWidget(), w->button(QStringLiteral("Command1")));
+    QCOMPARE(visibleControls(w), QStringLiteral("endButton drillButton settingsButton explainButton titleLettering gradeRangeLettering"));
+    QCOMPARE(w->focusWidget(), w->button(QStringLiteral("endButton")));
     QCOMPARE(m_pictures.loaded, QStringList()); // every picture of this screen is built in
 
     // The four buttons stand in one row along the bottom: explanation, settings, drill, end.
-    const QStringList row = {QStringLiteral("Command4"), QStringLiteral("Command3"), QStringLiteral("Command2"),
-                             QStringLiteral("Command1")};
+    const QStringList row = {QStringLiteral("explainButton"), QStringLiteral("settingsButton"), QStringLiteral("drillButton"),
+                             QStringLiteral("endButton")};
     for (qsizetype i = 1; i < row.size(); ++i)
         QVERIFY(w->button(row[i - 1])->geometry().right() < w->button(row[i])->geometry().left());
     for (const QString &name : row)
@@ -102,19 +103,19 @@ void TestMenu::firstSeen()
 
     // The tooltip, with the key that presses the button, and what a screen reader calls it.
     const QList<std::tuple<const char *, const char *, const char *>> tooltips = {
-        {"Command1", "Exit", "終了"}, {"Command2", "Drill", "練習"}, {"Command3", "Establish of drill grade", "設定"},
-        {"Command4", "Explanation", "説明"}, {"Command5", "Return (Esc)", "戻る"}};
+        {"endButton", "Exit", "終了"}, {"drillButton", "Drill", "練習"}, {"settingsButton", "Establish of drill grade", "設定"},
+        {"explainButton", "Explanation", "説明"}, {"returnButton", "Return (Esc)", "戻る"}};
     for (const auto &[name, tip, accessibleName] : tooltips) {
         QCOMPARE(w->button(QString::fromLatin1(name))->toolTip(), QString::fromLatin1(tip));
         QCOMPARE(w->button(QString::fromLatin1(name))->accessibleName(), QString::fromUtf8(accessibleName));
     }
 
     // The images take their pictures' sizes.
-    QCOMPARE(w->image(QStringLiteral("Image1"))->size(), QSize(660, 58));
-    QCOMPARE(w->image(QStringLiteral("Image2"))->size(), QSize(167, 60));
-    QCOMPARE(w->image(QStringLiteral("Image3"))->size(), QSize(523, 468));
+    QCOMPARE(w->image(QStringLiteral("titleLettering"))->size(), QSize(660, 58));
+    QCOMPARE(w->image(QStringLiteral("gradeRangeLettering"))->size(), QSize(167, 60));
+    QCOMPARE(w->image(QStringLiteral("explanation"))->size(), QSize(523, 468));
 
-    // Tab order Command1 to Command5; the hidden Command5 is passed over.
+    // Tab order endButton to returnButton; the hidden returnButton is passed over.
     QStringList order;
     QWidget *at = w->focusWidget();
     for (int i = 0; i < 5; ++i) {
@@ -123,25 +124,25 @@ void TestMenu::firstSeen()
             at = at->nextInFocusChain();
         while (at->focusPolicy() == Qt::NoFocus || !at->isVisibleTo(w) || at == w);
     }
-    QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("Command1 Command2 Command3 Command4 Command1"));
+    QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("endButton drillButton settingsButton explainButton endButton"));
 }
 
 void TestMenu::views_data()
 {
-    // Clicks on Command4 ("4") and Command5 ("5"); after each: the visible controls and the
+    // Clicks on explainButton ("e") and returnButton ("r"); after each: the visible controls and the
     // one holding the keyboard focus.
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<QStringList>("after");
 
-    const QString menuView = QStringLiteral("Command1 Command2 Command3 Command4 Image1 Image2");
-    const QString explanationView = QStringLiteral("Command5 Image1 Image2 Image3");
-    QTest::newRow("explanation") << "4" << QStringList{explanationView + QStringLiteral(" | Command5")};
-    QTest::newRow("explanation and back") << "45"
-        << QStringList{explanationView + QStringLiteral(" | Command5"), menuView + QStringLiteral(" | Command4")};
-    QTest::newRow("back and forth again") << "45454"
-        << QStringList{explanationView + QStringLiteral(" | Command5"), menuView + QStringLiteral(" | Command4"),
-                       explanationView + QStringLiteral(" | Command5"), menuView + QStringLiteral(" | Command4"),
-                       explanationView + QStringLiteral(" | Command5")};
+    const QString menuView = QStringLiteral("endButton drillButton settingsButton explainButton titleLettering gradeRangeLettering");
+    const QString explanationView = QStringLiteral("returnButton titleLettering gradeRangeLettering explanation");
+    QTest::newRow("explanation") << "e" << QStringList{explanationView + QStringLiteral(" | returnButton")};
+    QTest::newRow("explanation and back") << "er"
+        << QStringList{explanationView + QStringLiteral(" | returnButton"), menuView + QStringLiteral(" | explainButton")};
+    QTest::newRow("back and forth again") << "erere"
+        << QStringList{explanationView + QStringLiteral(" | returnButton"), menuView + QStringLiteral(" | explainButton"),
+                       explanationView + QStringLiteral(" | returnButton"), menuView + QStringLiteral(" | explainButton"),
+                       explanationView + QStringLiteral(" | returnButton")};
 }
 
 void TestMenu::views()
@@ -150,21 +151,21 @@ void TestMenu::views()
     QFETCH(QStringList, after);
 
     ScreenWindow *w = menuWindow();
-    const QRect titleArea = w->image(QStringLiteral("Image1"))->geometry();
+    const QRect titleArea = w->image(QStringLiteral("titleLettering"))->geometry();
     for (qsizetype i = 0; i < clicks.size(); ++i) {
-        QTest::mouseClick(w->button(QStringLiteral("Command") + clicks[i]), Qt::LeftButton);
+        QTest::mouseClick(w->button(clicks[i] == QLatin1Char('e') ? MenuControl::ExplainButton : MenuControl::ReturnButton), Qt::LeftButton);
         QCOMPARE(menuWindow(), w); // the screen stays
         const QString seen = visibleControls(w) + QStringLiteral(" | ") + w->focusWidget()->objectName();
         QVERIFY2(seen == after[i], qPrintable(QStringLiteral("click %1: got \"%2\"").arg(i + 1).arg(seen)));
 
         // The explanation lies over the title lettering; its return button over it.
-        const bool explaining = w->image(QStringLiteral("Image3"))->isVisible();
-        QCOMPARE(w->childAt(titleArea.center())->objectName(), explaining ? QStringLiteral("Image3") : QStringLiteral("Image1"));
+        const bool explaining = w->image(QStringLiteral("explanation"))->isVisible();
+        QCOMPARE(w->childAt(titleArea.center())->objectName(), explaining ? QStringLiteral("explanation") : QStringLiteral("titleLettering"));
         if (explaining)
-            QCOMPARE(w->childAt(w->button(QStringLiteral("Command5"))->geometry().center()), w->button(QStringLiteral("Command5")));
+            QCOMPARE(w->childAt(w->button(QStringLiteral("returnButton"))->geometry().center()), w->button(QStringLiteral("returnButton")));
     }
-    QCOMPARE(m_program->state().OriginScreen, qint16(1));
-    QCOMPARE(m_program->state().SelectedGrade, qint16(1));
+    QCOMPARE(m_program->state().gradeReturnsTo, ScreenId::Menu);
+    QCOMPARE(m_program->state().selectedGrade, qint16(1));
     QVERIFY(!m_program->navigator().hasEnded());
 }
 
@@ -175,13 +176,13 @@ void TestMenu::keyboard()
     ScreenWindow *w = menuWindow();
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command4"));
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("explainButton"));
     QTest::keyClick(w->focusWidget(), Qt::Key_Return);
-    QTRY_VERIFY(w->image(QStringLiteral("Image3"))->isVisible());
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command5"));
+    QTRY_VERIFY(w->image(QStringLiteral("explanation"))->isVisible());
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("returnButton"));
     QTest::keyClick(w->focusWidget(), Qt::Key_Enter);
-    QTRY_VERIFY(!w->image(QStringLiteral("Image3"))->isVisible());
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command4"));
+    QTRY_VERIFY(!w->image(QStringLiteral("explanation"))->isVisible());
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("explainButton"));
 }
 
 void TestMenu::focusStaysWhenTheWindowComesBack_data()
@@ -213,14 +214,14 @@ void TestMenu::focusStaysWhenTheWindowComesBack()
     QFETCH(std::function<void(QWidget *)>, away);
 
     ScreenWindow *w = menuWindow();
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("endButton"));
     QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
     QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command3"));
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("settingsButton"));
 
     away(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));
-    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Command3"));
+    QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("settingsButton"));
 }
 
 BUNPO_TEST_MAIN(TestMenu)

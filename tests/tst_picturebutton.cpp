@@ -3,7 +3,7 @@
 
 #include "support/SystemInput.h"
 #include "support/TestMain.h"
-#include "ui/PictureButton.h"
+#include "widgets/PictureButton.h"
 
 #include <QSignalSpy>
 #include <QTest>

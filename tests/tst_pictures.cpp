@@ -1,11 +1,11 @@
+#include "drill/DrillLayout.h"
+#include "error/RuntimeError.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/PictureFileCheck.h"
 #include "support/HandMadeGif.h"
 #include "support/TestMain.h"
-#include "ui/DrillLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/RuntimeError.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/PictureFileCheck.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -373,20 +373,20 @@ void TestPictures::windowOnAnotherScreenTakesItsBuiltinPictures()
     std::unique_ptr<ScreenWindow> window(DrillLayout::createWindow());
     QPixmap question(20, 8);
     question.fill(Qt::red);
-    window->image(QStringLiteral("Image5"))->setPicture(question); // the choices, over the built-in sample
-    QCOMPARE(window->image(QStringLiteral("Image3"))->picture().devicePixelRatio(), 1.0);
+    window->image(QStringLiteral("choicesPicture"))->setPicture(question); // the choices, over the built-in sample
+    QCOMPARE(window->image(QStringLiteral("train"))->picture().devicePixelRatio(), 1.0);
 
     window->showBuiltinPicturesFor(2.0);
-    const QPixmap walker = window->image(QStringLiteral("Image3"))->picture();
-    QCOMPARE(walker.devicePixelRatio(), 2.0);
-    QCOMPARE(walker.deviceIndependentSize(), QSizeF(180, 84));
-    QCOMPARE(window->image(QStringLiteral("Image3"))->size(), QSize(180, 84));
-    QCOMPARE(window->button(QStringLiteral("Command1(1)"))->picture().devicePixelRatio(), 2.0);
-    QCOMPARE(window->image(QStringLiteral("Image5"))->picture().cacheKey(), question.cacheKey());
+    const QPixmap train = window->image(QStringLiteral("train"))->picture();
+    QCOMPARE(train.devicePixelRatio(), 2.0);
+    QCOMPARE(train.deviceIndependentSize(), QSizeF(180, 84));
+    QCOMPARE(window->image(QStringLiteral("train"))->size(), QSize(180, 84));
+    QCOMPARE(window->button(QStringLiteral("choiceButton1"))->picture().devicePixelRatio(), 2.0);
+    QCOMPARE(window->image(QStringLiteral("choicesPicture"))->picture().cacheKey(), question.cacheKey());
 
     window->showBuiltinPicturesFor(1.0);
-    QCOMPARE(window->image(QStringLiteral("Image3"))->picture().devicePixelRatio(), 1.0);
-    QCOMPARE(window->image(QStringLiteral("Image3"))->picture().size(), QSize(180, 84));
+    QCOMPARE(window->image(QStringLiteral("train"))->picture().devicePixelRatio(), 1.0);
+    QCOMPARE(window->image(QStringLiteral("train"))->picture().size(), QSize(180, 84));
 }
 
 // The length check reads raw header fields, before and apart from Qt's own header check: any

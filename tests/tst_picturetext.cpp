@@ -96,8 +96,8 @@ void TestPictureText::builtBankSpeaksItsQuestions()
     MutableSoundPlayer mutableSound(sound);
     DataPictureLoader pictures;
     SharedState state;
-    state.BaseDir = out.path();
-    state.SelectedGrade = 1;
+    state.baseDir = out.path();
+    state.selectedGrade = 1;
     Navigator navigator;
     AppContext context{state, clock, random, mutableSound, pictures, navigator};
     DrillScreen drill(context);
@@ -111,27 +111,27 @@ void TestPictureText::builtBankSpeaksItsQuestions()
 
     ScreenWindow *w = drill.window();
     const QString first = QStringLiteral("わたしは　毎朝７じ（　）おきます。");
-    Heard question = heard(w->image(QStringLiteral("Image2")));
+    Heard question = heard(w->image(QStringLiteral("questionPicture")));
     QCOMPARE(question.name, first);
     QCOMPARE(question.description, first);
     QCOMPARE(question.role, QAccessible::Graphic);
-    const Heard choices = heard(w->image(QStringLiteral("Image5")));
+    const Heard choices = heard(w->image(QStringLiteral("choicesPicture")));
     QCOMPARE(choices.name, QStringLiteral("１ に、２ で、３ を、４ が"));
     QCOMPARE(choices.description, choices.name);
-    QCOMPARE(heard(w->button(QStringLiteral("Command1(3)"))).name, QStringLiteral("解答３"));
-    QCOMPARE(heard(w->button(QStringLiteral("Command1(3)"))).role, QAccessible::Button);
+    QCOMPARE(heard(w->button(QStringLiteral("choiceButton3"))).name, QStringLiteral("解答３"));
+    QCOMPARE(heard(w->button(QStringLiteral("choiceButton3"))).role, QAccessible::Button);
 
     // The next question's text replaces the first's; the score label says what it shows.
     // (Qt raises the change events only while a screen reader listens: offscreen, never.)
-    w->button(QStringLiteral("Command1(1)"))->click();
+    w->button(QStringLiteral("choiceButton1"))->click();
     clock.advance(1.5f);
     for (int tick = 0; tick < 3; ++tick)
-        ErrorGuard::run([&] { drill.timer(1)->tick(); });
-    QCOMPARE(heard(w->label(QStringLiteral("Label1"))).name, QStringLiteral("100"));
-    w->button(QStringLiteral("Command5"))->click();
+        ErrorGuard::run([&] { drill.stage(DrillStage::Evaluation)->tick(); });
+    QCOMPARE(heard(w->label(QStringLiteral("scoreLabel"))).name, QStringLiteral("100"));
+    w->button(QStringLiteral("nextButton"))->click();
     const QString second = QStringLiteral("図書館（　）本を　よみます。");
-    QCOMPARE(heard(w->image(QStringLiteral("Image2"))).name, second);
-    QCOMPARE(heard(w->image(QStringLiteral("Image5"))).name, QStringLiteral("１ を、２ で、３ に、４ 本屋へ"));
+    QCOMPARE(heard(w->image(QStringLiteral("questionPicture"))).name, second);
+    QCOMPARE(heard(w->image(QStringLiteral("choicesPicture"))).name, QStringLiteral("１ を、２ で、３ に、４ 本屋へ"));
 
     navigator.endProgram();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -171,12 +171,12 @@ void TestPictureText::commentOfADataPicture()
     DrillRig rig(bank);
     rig.open();
     QVERIFY(ReportedErrors::list().isEmpty());
-    PictureLabel *question = rig.image(QStringLiteral("Image2"));
+    PictureLabel *question = rig.image(QStringLiteral("questionPicture"));
     QCOMPARE(question->picture().size(), QSize(4, 3));
     QCOMPARE(question->accessibleName(), name);
     QCOMPARE(question->accessibleDescription(), name);
     // The choices picture of the fixture is a PNG: it has no text.
-    QCOMPARE(rig.image(QStringLiteral("Image5"))->accessibleName(), QString());
+    QCOMPARE(rig.image(QStringLiteral("choicesPicture"))->accessibleName(), QString());
 }
 
 BUNPO_TEST_MAIN(TestPictureText)

@@ -8,15 +8,15 @@
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
 #include "drill/DrillScreen.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/Stage.h"
 #include "support/FakeClock.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/TestMain.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/Stage.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QDir>
 #include <QSet>
@@ -62,8 +62,8 @@ void TestPlaythrough::passTime(float seconds)
     auto &drill = m_program->drill();
     for (float t = 0; t < seconds; t += 0.5f) {
         m_clock.advance(0.5f);
-        for (int n = 1; n <= 5; ++n)
-            if (Stage *stage = drill.timer(n))
+        for (const DrillStage which : AllDrillStages)
+            if (Stage *stage = drill.stage(which))
                 stage->tick();
     }
 }
@@ -85,12 +85,12 @@ void TestPlaythrough::drillToThePass()
     QCOMPARE(shown()->objectName(), QStringLiteral("メニュー"));
 
     if (grade != 0) {
-        click(QStringLiteral("Command3")); // 設定
-        click(QStringLiteral("Command1(%1)").arg(grade));
-        click(QStringLiteral("Command2")); // 決定: back to the Menu
+        click(QStringLiteral("settingsButton")); // 設定
+        click(QStringLiteral("gradeButton%1").arg(grade));
+        click(QStringLiteral("confirmButton")); // 決定: back to the Menu
         QCOMPARE(shown()->objectName(), QStringLiteral("メニュー"));
     }
-    click(QStringLiteral("Command2")); // 練習
+    click(QStringLiteral("drillButton")); // 練習
     QCOMPARE(shown()->objectName(), QStringLiteral("ドリル"));
 
     const Grade chosen = *GradeCatalogue::lookup(grade == 0 ? 1 : grade);
@@ -100,35 +100,35 @@ void TestPlaythrough::drillToThePass()
     AnswerFileReader::read(paths.answerFile(chosen.answerFile), count, answers);
 
     const DrillScreen &drill = m_program->drill();
-    QCOMPARE(drill.fields().GradeCode, chosen.code);
+    QCOMPARE(drill.gradeCode(), chosen.code);
     QSet<int> seen;
     int previous = 0;
     int answered = 0;
-    while (!shown()->image(QStringLiteral("Image13"))->isVisible()) {
+    while (!shown()->image(QStringLiteral("passBanner"))->isVisible()) {
         QVERIFY2(++answered <= 200, "the drill never reached the pass");
-        const int question = drill.fields().CurrentQuestion;
+        const int question = drill.session().question();
         QVERIFY(question >= 1 && question <= count);
         if (count == 2 && previous != 0)
             QVERIFY2(question != previous, "a bank of two alternates its questions");
         seen.insert(question);
         previous = question;
 
-        click(QStringLiteral("Command1(%1)").arg(answers[question]));
+        click(QStringLiteral("choiceButton%1").arg(answers[question]));
         passTime(5.0f); // the evaluation, and a bonus with the pass after it
-        if (!shown()->image(QStringLiteral("Image13"))->isVisible())
-            click(QStringLiteral("Command5")); // 次
+        if (!shown()->image(QStringLiteral("passBanner"))->isVisible())
+            click(QStringLiteral("nextButton")); // 次
     }
 
-    QVERIFY(drill.fields().Score >= 10000);
-    QCOMPARE(drill.fields().Finished, qint16(1));
-    QVERIFY(!shown()->button(QStringLiteral("Command5"))->isVisible());
+    QVERIFY(drill.session().score() >= 10000);
+    QVERIFY(drill.session().finished());
+    QVERIFY(!shown()->button(QStringLiteral("nextButton"))->isVisible());
     QVERIFY(m_sound.names().contains(QStringLiteral("gokaku.wav")));
     QVERIFY(!m_sound.names().contains(QStringLiteral("x.wav")));
     QVERIFY2(seen.size() >= qMin<int>(count, 2), "more than one question came up");
 
-    click(QStringLiteral("Command3")); // 戻る
+    click(QStringLiteral("returnButton")); // 戻る
     QCOMPARE(shown()->objectName(), QStringLiteral("メニュー"));
-    click(QStringLiteral("Command1")); // 終了
+    click(QStringLiteral("endButton")); // 終了
     QVERIFY(m_program->navigator().hasEnded());
     QVERIFY(ReportedErrors::list().isEmpty());
 }

@@ -1,9 +1,9 @@
 #include "bank/QuestionSelector.h"
+#include "error/RuntimeError.h"
+#include "platform/MixingRandomSource.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
-#include "ui/RuntimeError.h"
-#include "ui/platform/MixingRandomSource.h"
 
 #include <QSet>
 #include <QTest>
@@ -35,19 +35,19 @@ private:
 };
 
 // The window's invariant: the flagged questions are exactly the non-zero numbers in slots
-// 1..WindowLength, and those differ from one another.
+// 1..windowLength(), and those differ from one another.
 bool windowConsistent(const QuestionSelector &selector)
 {
     QSet<int> inWindow;
-    for (int i = 1; i <= selector.WindowLength(); ++i) {
-        const int q = selector.Recent()[i];
+    for (int i = 1; i <= selector.windowLength(); ++i) {
+        const int q = selector.recent()[i];
         if (q != 0 && inWindow.contains(q))
             return false;
         if (q != 0)
             inWindow.insert(q);
     }
     for (int q = 0; q <= 60; ++q) {
-        if ((selector.Asked()[q] == 1) != inWindow.contains(q))
+        if ((selector.asked()[q] == 1) != inWindow.contains(q))
             return false;
     }
     return true;
@@ -101,7 +101,7 @@ void TestQuestionSelector::scriptedDraws_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<QList<float>>("values");  // the source's values, in order
-    QTest::addColumn<QList<int>>("picked");    // the questions PickQuestion returns
+    QTest::addColumn<QList<int>>("picked");    // the questions draw() returns
     QTest::addColumn<int>("draws");            // values used, redraws included
     QTest::addColumn<std::optional<Kind>>("error"); // after the picks
 
@@ -139,11 +139,11 @@ void TestQuestionSelector::scriptedDraws()
 
     QList<int> got;
     for (int i = 0; i < picked.size(); ++i)
-        got.append(selector.PickQuestion());
+        got.append(selector.draw());
     QCOMPARE(got, picked);
     if (error) {
         try {
-            selector.PickQuestion();
+            selector.draw();
             QFAIL("no error was raised");
         } catch (const RuntimeError &e) {
             QCOMPARE(e.kind(), *error);
@@ -165,7 +165,7 @@ void TestQuestionSelector::realSource_data()
 }
 
 // With the real generator and a clock that stands still: every number comes up, none comes
-// back within WindowLength draws, and the one that just left the window may come next.
+// back within windowLength() draws, and the one that just left the window may come next.
 void TestQuestionSelector::realSource()
 {
     QFETCH(int, count);
@@ -179,7 +179,7 @@ void TestQuestionSelector::realSource()
     QSet<int> seen;
     int nearestRepeat = INT_MAX;
     for (int i = 0; i < 4000; ++i) {
-        const int question = selector.PickQuestion();
+        const int question = selector.draw();
         QVERIFY(question >= 1 && question <= count);
         if (lastSeen[question] >= 0)
             nearestRepeat = std::min(nearestRepeat, i - lastSeen[question]);
@@ -199,11 +199,11 @@ void TestQuestionSelector::startClearsTheWindow()
     QuestionSelector selector(random, clock);
     selector.start(60);
     for (int i = 0; i < 40; ++i)
-        selector.PickQuestion();
+        selector.draw();
     selector.start(9);
-    QCOMPARE(selector.WindowLength(), qint16(4));
-    QCOMPARE(selector.Asked(), (std::array<qint16, 61>{}));
-    QCOMPARE(selector.Recent(), (std::array<qint16, 31>{}));
+    QCOMPARE(selector.windowLength(), qint16(4));
+    QCOMPARE(selector.asked(), (std::array<qint16, 61>{}));
+    QCOMPARE(selector.recent(), (std::array<qint16, 31>{}));
 }
 
 void TestQuestionSelector::badCounts_data()
@@ -230,7 +230,7 @@ void TestQuestionSelector::badCounts()
     }
     // Nothing was started: a draw is refused instead of looping.
     try {
-        selector.PickQuestion();
+        selector.draw();
         QFAIL("no error was raised");
     } catch (const RuntimeError &e) {
         QCOMPARE(e.kind(), Kind::NoQuestions);
@@ -244,9 +244,9 @@ void TestQuestionSelector::stuckSourceEnds()
     ScriptedRandom random({ScriptedRandom::valueFor(1, 2)});
     QuestionSelector selector(random, clock);
     selector.start(2);
-    QCOMPARE(selector.PickQuestion(), qint16(1));
+    QCOMPARE(selector.draw(), qint16(1));
     try {
-        selector.PickQuestion();
+        selector.draw();
         QFAIL("no error was raised");
     } catch (const RuntimeError &e) {
         QCOMPARE(e.kind(), Kind::Internal);

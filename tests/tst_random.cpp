@@ -1,5 +1,5 @@
+#include "platform/MixingRandomSource.h"
 #include "support/TestMain.h"
-#include "ui/platform/MixingRandomSource.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
+#include "platform/LoadableSoundPlayer.h"
+#include "platform/sound/MediaSoundPlayer.h"
 #include "support/TestMain.h"
 #include "support/WavBytes.h"
-#include "sound/MediaSoundPlayer.h"
-#include "ui/platform/LoadableSoundPlayer.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
+#include "error/RuntimeError.h"
+#include "platform/Stage.h"
+#include "platform/SystemClock.h"
 #include "support/FakeClock.h"
 #include "support/TestMain.h"
-#include "ui/RuntimeError.h"
-#include "ui/platform/Stage.h"
-#include "ui/platform/SystemClock.h"
 
 #include <QTest>
 

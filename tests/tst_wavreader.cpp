@@ -1,10 +1,10 @@
 // The WAV reader: the PCM formats it plays, the cut, contradictory and foreign files it
 // refuses, and the well-made files in other formats it leaves to a general media player;
 // then the conversion of what it read into an audio output's format.
+#include "platform/sound/PcmConverter.h"
+#include "platform/WavReader.h"
 #include "support/TestMain.h"
 #include "support/WavBytes.h"
-#include "sound/PcmConverter.h"
-#include "ui/platform/WavReader.h"
 
 #include <QTest>
 #include <QtEndian>

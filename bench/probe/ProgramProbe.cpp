@@ -5,21 +5,21 @@
 // jumps ahead so that the drill's one-second stages act at once instead of after a wait.
 #include "ProbeReport.h"
 
-#include "app/MenuScreen.h"
 #include "app/Navigator.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "app/StartupWarmup.h"
 #include "drill/DrillScreen.h"
+#include "error/ErrorGuard.h"
 #include "grade/GradeScreen.h"
-#include "ui/ErrorGuard.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/LoadableSoundPlayer.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/Stage.h"
-#include "ui/platform/SystemClock.h"
+#include "menu/MenuScreen.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/LoadableSoundPlayer.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/Stage.h"
+#include "platform/SystemClock.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -152,15 +152,15 @@ public:
     double answer(bool right)
     {
         DrillScreen &drill = m_program.drill();
-        const qint16 correct = drill.fields().Answers[drill.fields().CurrentQuestion];
+        const qint16 correct = drill.session().rightChoice();
         const int choice = right ? correct : correct % 4 + 1;
         ScreenWindow *w = drill.window();
-        PictureLabel *mark = w->image(right ? QStringLiteral("Image10") : QStringLiteral("Image11"));
+        PictureLabel *mark = w->image(right ? QStringLiteral("correctMark") : QStringLiteral("wrongMark"));
         PaintWatch watch;
         watch.arm(mark);
         QElapsedTimer started;
         started.start();
-        w->button(QStringLiteral("Command1(%1)").arg(choice))->click();
+        w->button(QStringLiteral("choiceButton%1").arg(choice))->click();
         return untilPainted(watch, started);
     }
 
@@ -171,17 +171,17 @@ public:
         DrillScreen &drill = m_program.drill();
         for (int round = 0; round < 4; ++round) {
             m_clock.skip(2.0f);
-            for (int n = 1; n <= 5; ++n)
-                if (Stage *stage = drill.timer(n); stage && stage->isRunning())
+            for (const DrillStage which : AllDrillStages)
+                if (Stage *stage = drill.stage(which); stage && stage->isRunning())
                     stage->tick();
         }
         runEvents();
-        if (drill.fields().Finished != 0) {
-            button(drill, "Command3")->click();
+        if (drill.session().finished()) {
+            button(drill, "returnButton")->click();
             runEvents();
-            moveToDrill(m_program.menu(), "Command2");
+            moveToDrill(m_program.menu(), "drillButton");
         } else {
-            button(drill, "Command5")->click();
+            button(drill, "nextButton")->click();
             runEvents();
         }
     }
@@ -194,13 +194,13 @@ private:
 void runDrill(Program &program, SkippingClock &clock)
 {
     Driver driver(program, clock);
-    ProbeReport::print("first_move_ms", driver.moveToDrill(program.menu(), "Command2"));
+    ProbeReport::print("first_move_ms", driver.moveToDrill(program.menu(), "drillButton"));
 
     std::vector<double> moves;
     for (int i = 0; i < 9; ++i) {
-        driver.button(program.drill(), "Command3")->click();
+        driver.button(program.drill(), "returnButton")->click();
         runEvents();
-        moves.push_back(driver.moveToDrill(program.menu(), "Command2"));
+        moves.push_back(driver.moveToDrill(program.menu(), "drillButton"));
     }
     ProbeReport::print("warm_move_ms", median(moves));
 
@@ -227,12 +227,12 @@ void runDrill(Program &program, SkippingClock &clock)
 
     // The Grade screen: the pointer goes from grade button to grade button, each move swapping
     // two pictures read from the title folder (button 1 starts highlighted: begin at 2).
-    driver.button(program.drill(), "Command2")->click();
+    driver.button(program.drill(), "settingsButton")->click();
     runEvents();
     ScreenWindow *grade = program.grade().window();
     std::vector<double> swaps;
     for (int i = 0; i < 60; ++i) {
-        PictureButton *target = grade->button(QStringLiteral("Command1(%1)").arg((i + 1) % 7 + 1));
+        PictureButton *target = grade->button(QStringLiteral("gradeButton%1").arg((i + 1) % 7 + 1));
         PaintWatch watch;
         watch.arm(target);
         QElapsedTimer started;

@@ -1,10 +1,12 @@
 #pragma once
 
+// What every screen is handed: the shared state, the platform services and the moves.
+
 class Clock;
 class MutableSoundPlayer;
-class Navigator;
 class PictureLoader;
 class RandomSource;
+class ScreenMoves;
 struct SharedState;
 
 // What every screen is handed at start-up: the shared state, the platform services and the
@@ -16,5 +18,5 @@ struct AppContext
     RandomSource &random;
     MutableSoundPlayer &sound; // the program's sound, which the learner may mute
     PictureLoader &pictures;
-    Navigator &navigator;
+    ScreenMoves &moves;
 };

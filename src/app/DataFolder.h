@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// Chooses the folder the program reads its data from (BaseDir) once, at start-up: the folder
+// Chooses the folder the program reads its data from (the shared baseDir) once, at start-up: the folder
 // named on the command line; else the executable's own folder when it holds answer/ (a copied
 // folder, the build tree); else ../share/bunpo-drill beside the executable's folder (an
 // installed program under any prefix); else the executable's folder all the same, where the

@@ -1,10 +1,12 @@
 #include "app/Navigator.h"
 
 #include "app/Screen.h"
+#include "error/ErrorGuard.h"
 
 void Navigator::setScreen(ScreenId id, Screen *screen)
 {
     m_screens[static_cast<int>(id)] = screen;
+    ErrorGuard::connect(screen, &Screen::closeBoxPressed, this, [this, screen] { closeBoxPressed(screen); });
 }
 
 Screen *Navigator::screen(ScreenId id) const

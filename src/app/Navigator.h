@@ -1,15 +1,19 @@
 #pragma once
 
+// The navigator: shows one screen at a time, moves between them and ends the program.
+
+#include "app/ScreenId.h"
+#include "app/ScreenMoves.h"
+
 #include <QObject>
 
 class Screen;
 
-enum class ScreenId { Menu, Drill, Grade };
 
 // Moves from screen to screen and ends the program. Exactly one screen is loaded and on show
 // at a time; a move unloads the current screen, then creates the next in its designed state,
-// runs its Load handler and shows it.
-class Navigator : public QObject
+// runs its load() and shows it.
+class Navigator : public QObject, public ScreenMoves
 {
     Q_OBJECT
 public:
@@ -17,9 +21,9 @@ public:
 
     // Start-up: shows the Menu screen.
     void start();
-    void moveTo(ScreenId target);
+    void moveTo(ScreenId target) override;
     // Unloads the screen on show and ends the program at once.
-    void endProgram();
+    void endProgram() override;
     // The close box of the screen on show: unloaded, and the program ends.
     void closeBoxPressed(Screen *screen);
 

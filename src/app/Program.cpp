@@ -1,14 +1,14 @@
 #include "app/Program.h"
 
-#include "app/MenuScreen.h"
 #include "drill/DrillScreen.h"
 #include "grade/GradeScreen.h"
+#include "menu/MenuScreen.h"
 
 Program::Program(const QString &baseDir, Clock &clock, RandomSource &random, SoundPlayer &sound,
                  PictureLoader &pictures)
     : m_sound(sound), m_context{m_state, clock, random, m_sound, pictures, m_navigator}
 {
-    m_state.BaseDir = baseDir;
+    m_state.baseDir = baseDir;
     m_menu = std::make_unique<MenuScreen>(m_context);
     m_drill = std::make_unique<DrillScreen>(m_context);
     m_grade = std::make_unique<GradeScreen>(m_context);

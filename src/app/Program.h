@@ -1,9 +1,11 @@
 #pragma once
 
+// The whole program: the shared state, the three screens and the navigator between them.
+
 #include "app/AppContext.h"
 #include "app/Navigator.h"
 #include "app/SharedState.h"
-#include "ui/platform/MutableSoundPlayer.h"
+#include "platform/MutableSoundPlayer.h"
 
 #include <memory>
 

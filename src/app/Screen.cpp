@@ -1,10 +1,8 @@
 #include "app/Screen.h"
 
-#include "app/Navigator.h"
-#include "ui/ButtonKeys.h"
-#include "ui/ErrorGuard.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/MutableSoundPlayer.h"
+#include "platform/MutableSoundPlayer.h"
+#include "widgets/ButtonKeys.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QTimer>
 
@@ -15,14 +13,13 @@ Screen::Screen(AppContext &ctx) : context(ctx)
 void Screen::show()
 {
     m_window = createWindow();
-    ErrorGuard::connect(m_window.data(), &ScreenWindow::closeBoxPressed, this,
-                        [this] { context.navigator.closeBoxPressed(this); });
+    connect(m_window.data(), &ScreenWindow::closeBoxPressed, this, &Screen::closeBoxPressed);
     auto *keys = new ButtonKeys(m_window);
     keys->bind(Qt::Key_M, [this] { toggleMute(); });
     bindKeys(*keys);
     m_window->showSoundMuted(context.sound.isMuted());
     load();
-    // A Load handler that failed never gets here: the screen is never shown.
+    // A load() that failed never gets here: the screen is never shown.
     m_window->open();
 }
 

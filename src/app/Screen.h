@@ -1,7 +1,9 @@
 #pragma once
 
+// A screen: lives for the whole run, creates its window anew at every showing.
+
 #include "app/AppContext.h"
-#include "ui/ScreenWindow.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QObject>
 #include <QPointer>
@@ -10,7 +12,7 @@ class ButtonKeys;
 
 // One screen: an object that lives for the whole run and owns its fields, and a window with its
 // controls that exists only while the screen is loaded. Every showing creates the window anew in
-// its designed state and runs the Load handler, so each showing starts afresh.
+// its designed state and runs load(), so each showing starts afresh.
 class Screen : public QObject
 {
     Q_OBJECT
@@ -20,14 +22,18 @@ public:
     bool isLoaded() const { return !m_window.isNull(); }
     ScreenWindow *window() const { return m_window; }
 
+Q_SIGNALS:
+    // The user closed this screen's window through its close box.
+    void closeBoxPressed();
+
 protected:
     // The window and its controls in their designed state.
     virtual ScreenWindow *createWindow() = 0;
-    // The Load handler: runs at every showing, before the window is visible.
+    // Runs at every showing, before the window is visible.
     virtual void load() = 0;
     // The window is going away: drop every pointer into it.
     virtual void unloaded() {}
-    // The screen's own keys, bound on every new window before the Load handler runs. M, which
+    // The screen's own keys, bound on every new window before load() runs. M, which
     // mutes the program's sound on every screen, is bound already.
     virtual void bindKeys(ButtonKeys &keys) { Q_UNUSED(keys); }
 

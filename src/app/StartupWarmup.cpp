@@ -1,9 +1,9 @@
 #include "app/StartupWarmup.h"
 
-#include "ui/BuiltinPictures.h"
-#include "ui/DrillLayout.h"
-#include "ui/ErrorGuard.h"
-#include "ui/platform/DataPictureLoader.h"
+#include "drill/DrillLayout.h"
+#include "error/ErrorGuard.h"
+#include "platform/DataPictureLoader.h"
+#include "widgets/BuiltinPictures.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -46,7 +46,7 @@ void StartupWarmup::run()
             ScreenWindow::builtinPicture(row.picture);
     // The question pictures are decoded by content: the first one would load Qt's image
     // format plugins. A built-in GIF through the same decoder loads them now.
-    DataPictureLoader::decode(Builtin::Walker);
+    DataPictureLoader::decode(Builtin::Train);
     for (const auto &step : m_furtherSteps)
         step();
 }

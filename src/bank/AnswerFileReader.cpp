@@ -1,7 +1,7 @@
 #include "bank/AnswerFileReader.h"
 
 #include "bank/DataFile.h"
-#include "ui/RuntimeError.h"
+#include "error/RuntimeError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Data paths as the program forms them, found and read on this system.
+
 #include <QString>
 
 namespace DataFile {

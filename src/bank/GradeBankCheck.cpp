@@ -1,7 +1,7 @@
 #include "bank/GradeBankCheck.h"
 
 #include "bank/DataFile.h"
-#include "ui/RuntimeError.h"
+#include "error/RuntimeError.h"
 
 #include <QFileInfo>
 

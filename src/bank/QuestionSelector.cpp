@@ -1,8 +1,8 @@
 #include "bank/QuestionSelector.h"
 
-#include "ui/RuntimeError.h"
-#include "ui/platform/Clock.h"
-#include "ui/platform/RandomSource.h"
+#include "error/RuntimeError.h"
+#include "platform/Clock.h"
+#include "platform/RandomSource.h"
 
 #include <cmath>
 
@@ -24,17 +24,17 @@ void QuestionSelector::start(qint16 questionCount)
     m_recent.fill(0);
 }
 
-qint16 QuestionSelector::PickQuestion()
+qint16 QuestionSelector::draw()
 {
     if (m_questionCount <= 0)
         throw RuntimeError(RuntimeError::Kind::NoQuestions, QString(), QStringLiteral("no drill started"));
     // At least half of the bank is open, so a rejection has a chance of at most 1/2 with a
     // sound generator; a source that keeps hitting the window is a fault, not bad luck.
-    for (int draw = 0; draw < MaxDraws; ++draw) {
+    for (int attempt = 0; attempt < MaxDraws; ++attempt) {
         m_random.reseed(m_clock.secondsSinceMidnight());
         const qint16 question = questionFor(m_random.next(), m_questionCount);
-        if (!CheckRepeat(question)) {
-            RecordAsked(question);
+        if (!isRecent(question)) {
+            remember(question);
             return question;
         }
     }
@@ -42,7 +42,7 @@ qint16 QuestionSelector::PickQuestion()
                        QStringLiteral("%1 draws in a row hit the repeat window").arg(MaxDraws));
 }
 
-bool QuestionSelector::CheckRepeat(qint16 question) const
+bool QuestionSelector::isRecent(qint16 question) const
 {
     if (question < 0 || question >= static_cast<int>(m_asked.size()))
         throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange, QString(),
@@ -50,7 +50,7 @@ bool QuestionSelector::CheckRepeat(qint16 question) const
     return m_asked[question] == 1;
 }
 
-void QuestionSelector::RecordAsked(qint16 question)
+void QuestionSelector::remember(qint16 question)
 {
     if (question < 0 || question >= static_cast<int>(m_asked.size()))
         throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange, QString(),

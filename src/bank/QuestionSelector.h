@@ -1,5 +1,7 @@
 #pragma once
 
+// Draws the next question at random, never one of the last few asked.
+
 #include <QtGlobal>
 #include <array>
 
@@ -18,26 +20,26 @@ public:
     // never does: each draw is open with a chance of at least 1/2).
     static constexpr int MaxDraws = 100000;
 
-    // A new visit: clears Asked and Recent and sets WindowLength = floor(questionCount / 2).
+    // A new visit: clears asked() and recent() and sets windowLength() = floor(questionCount / 2).
     // 1 <= questionCount <= 60; throws RuntimeError NoQuestions for 0 or below and
     // SubscriptOutOfRange above 60 (the Drill screen checks first and names the answer file).
     void start(qint16 questionCount);
 
     // Reseeds from the clock and draws until the number is open, then moves the window on by
-    // it (CheckRepeat, then RecordAsked) and returns it, 1..C. A bank of one question gives
+    // it (isRecent, then remember) and returns it, 1..C. A bank of one question gives
     // that question every time. Throws NoQuestions before start(), Internal after MaxDraws.
-    qint16 PickQuestion();
+    qint16 draw();
 
     // True when the question is in the repeat window. 0 <= question <= 60, else
     // SubscriptOutOfRange.
-    bool CheckRepeat(qint16 question) const;
+    bool isRecent(qint16 question) const;
     // Moves the window on: the oldest number leaves, the new one enters. A window of length 0
     // flags nothing.
-    void RecordAsked(qint16 question);
+    void remember(qint16 question);
 
-    qint16 WindowLength() const { return m_windowLength; }
-    const std::array<qint16, 61> &Asked() const { return m_asked; }
-    const std::array<qint16, 31> &Recent() const { return m_recent; }
+    qint16 windowLength() const { return m_windowLength; }
+    const std::array<qint16, 61> &asked() const { return m_asked; }
+    const std::array<qint16, 31> &recent() const { return m_recent; }
 
     // floor(r * C) + 1, formed in double precision: 1..C for every r in [0, 1).
     static qint16 questionFor(float r, qint16 questionCount);

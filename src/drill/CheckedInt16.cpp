@@ -1,6 +1,6 @@
 #include "drill/CheckedInt16.h"
 
-#include "ui/RuntimeError.h"
+#include "error/RuntimeError.h"
 
 #include <limits>
 

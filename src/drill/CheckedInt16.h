@@ -4,7 +4,7 @@
 #include <QtGlobal>
 
 // Arithmetic on the drill's 16-bit fields. Every result must fit -32768..32767; one that does
-// not is a run-time Overflow naming the field it was meant for ("Image14.Top").
+// not is a run-time Overflow naming the field it was meant for ("ringTop").
 namespace CheckedInt16 {
 
 qint16 fit(int value, const QString &field);

@@ -2,7 +2,7 @@
 
 #include "drill/CheckedInt16.h"
 #include "drill/FullWidthDigits.h"
-#include "ui/RuntimeError.h"
+#include "error/RuntimeError.h"
 
 // The score and the places computed from the layout and the answer file are 16-bit numbers
 // whose overflow is a run-time error, so they go through CheckedInt16; the run and the misses

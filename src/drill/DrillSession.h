@@ -13,6 +13,8 @@
 
 // The timed steps of a drill, each begun by the event before it (see DrillSession::delayOf).
 enum class DrillStage { Evaluation, HalvingNotice, Halving, BonusEnd, PassAfterBonus };
+inline constexpr DrillStage AllDrillStages[] = {DrillStage::Evaluation, DrillStage::HalvingNotice, DrillStage::Halving,
+                                                DrillStage::BonusEnd, DrillStage::PassAfterBonus};
 
 class DrillSession
 {

@@ -1,16 +1,16 @@
 #include "grade/GradeScreen.h"
 
-#include "app/Navigator.h"
+#include "app/ScreenMoves.h"
 #include "app/SharedState.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
-#include "ui/ButtonKeys.h"
-#include "ui/ErrorGuard.h"
-#include "ui/GradeLayout.h"
-#include "ui/PictureButton.h"
-#include "ui/PictureLabel.h"
-#include "ui/ScreenWindow.h"
-#include "ui/platform/PictureLoader.h"
+#include "error/ErrorGuard.h"
+#include "grade/GradeLayout.h"
+#include "platform/PictureLoader.h"
+#include "widgets/ButtonKeys.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureLabel.h"
+#include "widgets/ScreenWindow.h"
 
 GradeScreen::GradeScreen(AppContext &ctx) : Screen(ctx)
 {
@@ -22,25 +22,25 @@ ScreenWindow *GradeScreen::createWindow()
     // The window hears the pointer only over bare background: every control under the pointer,
     // images included, keeps the movement to itself.
     w->setMouseTracking(true);
-    ErrorGuard::connect(w, &ScreenWindow::backgroundPointerMoved, w, [this] { Form_MouseMove(); });
+    ErrorGuard::connect(w, &ScreenWindow::backgroundPointerMoved, w, [this] { pointerOverBackground(); });
     for (int n = 1; n <= GradeCatalogue::Count; ++n) {
-        PictureButton *button = w->button(GradeLayout::gradeButtonName(n));
+        PictureButton *button = w->button(GradeLayout::gradeButton(n));
         button->setMouseTracking(true);
-        ErrorGuard::connect(button, &PictureButton::pointerMoved, w, [this, n] { Command1_MouseMove(n); });
-        ErrorGuard::connect(button, &PictureButton::clicked, w, [this, n] { Command1_Click(n); });
+        ErrorGuard::connect(button, &PictureButton::pointerMoved, w, [this, n] { pointerOverGrade(n); });
+        ErrorGuard::connect(button, &PictureButton::clicked, w, [this, n] { chooseGrade(n); });
     }
-    ErrorGuard::connect(w->button(QStringLiteral("Command2")), &PictureButton::clicked, w, [this] { Command2_Click(); });
-    ErrorGuard::connect(w->button(QStringLiteral("Command3")), &PictureButton::clicked, w, [this] { Command3_Click(); });
-    w->setInitialFocus(w->button(GradeLayout::gradeButtonName(1)));
+    ErrorGuard::connect(w->button(GradeControl::ConfirmButton), &PictureButton::clicked, w, [this] { confirm(); });
+    ErrorGuard::connect(w->button(GradeControl::CancelButton), &PictureButton::clicked, w, [this] { cancel(); });
+    w->setInitialFocus(w->button(GradeControl::GradeButton1));
     return w;
 }
 
 void GradeScreen::load()
 {
-    GradeChosen = 0;
-    context.state.GradeVisited = 1;
-    HighlightedButton = 1;
-    HoveredButton = 1;
+    m_gradeChosen = false;
+    context.state.gradeVisited = true;
+    m_highlightedGrade = 1;
+    m_hoveredGrade = 1;
 }
 
 void GradeScreen::bindKeys(ButtonKeys &keys)
@@ -48,74 +48,74 @@ void GradeScreen::bindKeys(ButtonKeys &keys)
     for (int n = 1; n <= GradeCatalogue::Count; ++n)
         keys.bind(Qt::Key_0 + n, [this, n] { chooseWithKey(n); });
     // Before a grade is chosen, Return stays with the focused button.
-    keys.bindClick(Qt::Key_Return, window()->button(QStringLiteral("Command2")), [this] { return GradeChosen == 1; });
-    keys.bindClick(Qt::Key_Enter, window()->button(QStringLiteral("Command2")), [this] { return GradeChosen == 1; });
-    keys.bindClick(Qt::Key_Escape, window()->button(QStringLiteral("Command3")));
+    keys.bindClick(Qt::Key_Return, window()->button(GradeControl::ConfirmButton), [this] { return m_gradeChosen; });
+    keys.bindClick(Qt::Key_Enter, window()->button(GradeControl::ConfirmButton), [this] { return m_gradeChosen; });
+    keys.bindClick(Qt::Key_Escape, window()->button(GradeControl::CancelButton));
 }
 
-void GradeScreen::chooseWithKey(int index)
+void GradeScreen::chooseWithKey(int grade)
 {
     // The ladder shows the chosen grade as a pointer choice would leave it: highlighted.
-    Command1_MouseMove(index);
-    Command1_Click(index);
+    pointerOverGrade(grade);
+    chooseGrade(grade);
 }
 
-void GradeScreen::Command1_MouseMove(int index)
+void GradeScreen::pointerOverGrade(int grade)
 {
-    if (GradeChosen != 0)
+    if (m_gradeChosen)
         return;
-    HoveredButton = static_cast<qint16>(index);
-    UpdateHighlight();
+    m_hoveredGrade = grade;
+    updateHighlight();
 }
 
-void GradeScreen::UpdateHighlight()
+void GradeScreen::updateHighlight()
 {
-    if (HighlightedButton == HoveredButton)
+    if (m_highlightedGrade == m_hoveredGrade)
         return;
-    if (HighlightedButton != -1)
-        showGradeButtonPicture(HighlightedButton, false);
-    showGradeButtonPicture(HoveredButton, true);
-    HighlightedButton = HoveredButton;
+    if (m_highlightedGrade != -1)
+        showGradeButtonPicture(m_highlightedGrade, false);
+    showGradeButtonPicture(m_hoveredGrade, true);
+    m_highlightedGrade = m_hoveredGrade;
 }
 
-void GradeScreen::Form_MouseMove()
+void GradeScreen::pointerOverBackground()
 {
-    if (GradeChosen != 0)
+    if (m_gradeChosen)
         return;
     // Read again at every movement over the background, even when the button shows its plain
     // picture already.
-    showGradeButtonPicture(HoveredButton, false);
-    HighlightedButton = -1;
+    showGradeButtonPicture(m_hoveredGrade, false);
+    m_highlightedGrade = -1;
 }
 
-void GradeScreen::Command1_Click(int index)
+void GradeScreen::chooseGrade(int grade)
 {
     // A second grade cannot be chosen before the first is withdrawn.
-    if (GradeChosen != 0)
+    if (m_gradeChosen)
         return;
-    GradeChosen = 1;
-    context.state.SelectedGrade = static_cast<qint16>(index);
-    window()->image(GradeLayout::markName(context.state.SelectedGrade))->show();
+    m_gradeChosen = true;
+    context.state.selectedGrade = static_cast<qint16>(grade);
+    window()->image(GradeLayout::selectionMark(grade))->show();
 }
 
-void GradeScreen::Command3_Click()
+void GradeScreen::cancel()
 {
-    if (GradeChosen != 1)
+    if (!m_gradeChosen)
         return;
-    GradeChosen = 0;
-    window()->image(GradeLayout::markName(context.state.SelectedGrade))->hide();
+    m_gradeChosen = false;
+    window()->image(GradeLayout::selectionMark(context.state.selectedGrade))->hide();
 }
 
-void GradeScreen::Command2_Click()
+void GradeScreen::confirm()
 {
-    if (GradeChosen != 1)
+    if (!m_gradeChosen)
         return;
-    context.navigator.moveTo(context.state.OriginScreen == Origin::Menu ? ScreenId::Menu : ScreenId::Drill);
+    context.moves.moveTo(context.state.gradeReturnsTo);
 }
 
 void GradeScreen::showGradeButtonPicture(int n, bool highlighted)
 {
-    const QPixmap picture = context.pictures.load(DataPaths(context.state.BaseDir).gradeButtonPicture(n, highlighted),
+    const QPixmap picture = context.pictures.load(DataPaths(context.state.baseDir).gradeButtonPicture(n, highlighted),
                                                   window()->devicePixelRatioF());
-    window()->button(GradeLayout::gradeButtonName(n))->setPicture(picture);
+    window()->button(GradeLayout::gradeButton(n))->setPicture(picture);
 }

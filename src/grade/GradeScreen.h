@@ -8,7 +8,7 @@
 // pointer is highlighted by giving it its highlighted picture from the title folder, and
 // returned to its plain picture when the pointer goes on to another grade button or to the
 // bare background; the pictures are read at every change and never kept. A click on a grade
-// button chooses it (SelectedGrade, selection mark) and freezes the highlight; cancel
+// button chooses it (the selected grade, its selection mark) and freezes the highlight; cancel
 // withdraws the choice, confirm goes back to the screen that opened this one.
 class GradeScreen : public Screen
 {
@@ -16,11 +16,12 @@ class GradeScreen : public Screen
 public:
     explicit GradeScreen(AppContext &context);
 
-    // HighlightedButton: -1 (none) or equal to HoveredButton. HoveredButton: 1..7, the grade
-    // button the pointer was over last. GradeChosen: 1 from a click on a grade button until cancel.
-    qint16 highlightedButton() const { return HighlightedButton; }
-    qint16 hoveredButton() const { return HoveredButton; }
-    qint16 gradeChosen() const { return GradeChosen; }
+    // The grade whose button shows its highlighted picture: -1 (none) or the hovered grade.
+    int highlightedGrade() const { return m_highlightedGrade; }
+    // 1..7: the grade button the pointer was over last.
+    int hoveredGrade() const { return m_hoveredGrade; }
+    // From a click on a grade button until cancel.
+    bool gradeChosen() const { return m_gradeChosen; }
 
 protected:
     ScreenWindow *createWindow() override;
@@ -31,18 +32,18 @@ protected:
     void bindKeys(ButtonKeys &keys) override;
 
 private:
-    void Form_MouseMove();               // pointer over the bare background
-    void Command1_MouseMove(int index);  // pointer over grade button index
-    void Command1_Click(int index);      // choose
-    void chooseWithKey(int index);       // choose, highlighted as if the pointer had gone there
-    void Command2_Click();               // confirm and leave
-    void Command3_Click();               // withdraw the choice
-    void UpdateHighlight();
+    void pointerOverBackground();
+    void pointerOverGrade(int grade);
+    void chooseGrade(int grade);
+    void chooseWithKey(int grade); // chooses, highlighted as if the pointer had gone there
+    void confirm();                // and leave
+    void cancel();                 // withdraws the choice
+    void updateHighlight();
 
-    // Reads the plain or highlighted picture of grade button n and puts it on the button.
+    // Reads the plain or highlighted picture of grade n's button and puts it on the button.
     void showGradeButtonPicture(int n, bool highlighted);
 
-    qint16 HighlightedButton = 1;
-    qint16 HoveredButton = 1;
-    qint16 GradeChosen = 0;
+    int m_highlightedGrade = 1;
+    int m_hoveredGrade = 1;
+    bool m_gradeChosen = false;
 };

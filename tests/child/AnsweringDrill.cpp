@@ -1,18 +1,18 @@
 // bunpo-answering-drill BASE_DIR: the program as main() builds it, with its real sound module,
 // on the data folders under BASE_DIR. It opens the drill, answers one question right and one
 // wrong, and ends through the drill's end button; the exit status says whether it got there.
-#include "app/MenuScreen.h"
 #include "app/Navigator.h"
 #include "app/Program.h"
 #include "app/SharedState.h"
 #include "drill/DrillScreen.h"
-#include "ui/ErrorGuard.h"
-#include "ui/PictureButton.h"
-#include "ui/platform/DataPictureLoader.h"
-#include "ui/platform/LoadableSoundPlayer.h"
-#include "ui/platform/MixingRandomSource.h"
-#include "ui/platform/Stage.h"
-#include "ui/platform/SystemClock.h"
+#include "error/ErrorGuard.h"
+#include "menu/MenuScreen.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/LoadableSoundPlayer.h"
+#include "platform/MixingRandomSource.h"
+#include "platform/Stage.h"
+#include "platform/SystemClock.h"
+#include "widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -22,8 +22,8 @@ namespace {
 // Answers the question on show; the evaluation stage is let act at once.
 void answer(DrillScreen &drill, bool right)
 {
-    const qint16 correct = drill.fields().Answers[drill.fields().CurrentQuestion];
-    drill.window()->button(QStringLiteral("Command1(%1)").arg(right ? correct : correct % 4 + 1))->click();
+    const qint16 correct = drill.session().rightChoice();
+    drill.window()->button(QStringLiteral("choiceButton%1").arg(right ? correct : correct % 4 + 1))->click();
     QCoreApplication::processEvents();
 }
 
@@ -52,15 +52,15 @@ int main(int argc, char *argv[])
         return 1;
     QTimer::singleShot(0, &app, [&] {
         ErrorGuard::run([&] {
-            program.menu().window()->button(QStringLiteral("Command2"))->click();
+            program.menu().window()->button(QStringLiteral("drillButton"))->click();
             QCoreApplication::processEvents();
             DrillScreen &drill = program.drill();
             answer(drill, true);
             QTimer::singleShot(1700, &app, [&] {
                 ErrorGuard::run([&] {
-                    drill.window()->button(QStringLiteral("Command5"))->click();
+                    drill.window()->button(QStringLiteral("nextButton"))->click();
                     answer(drill, false);
-                    drill.window()->button(QStringLiteral("Command4"))->click();
+                    drill.window()->button(QStringLiteral("endButton"))->click();
                 });
             });
         });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/Clock.h"
+#include "platform/Clock.h"
 
 // A clock that stands still until the test moves it.
 class FakeClock : public Clock

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/DataPictureLoader.h"
+#include "platform/DataPictureLoader.h"
 
 #include <QStringList>
 

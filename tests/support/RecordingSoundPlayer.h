@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/RandomSource.h"
+#include "platform/RandomSource.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ErrorGuard.h"
+#include "error/ErrorGuard.h"
 
 #include <QApplication>
 #include <QList>

@@ -8,8 +8,8 @@
 #include "bank/DataFile.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
-#include "ui/RuntimeError.h"
-#include "ui/platform/PictureDensity.h"
+#include "error/RuntimeError.h"
+#include "platform/PictureDensity.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "PictureCheck.h"
 
-#include "ui/RuntimeError.h"
-#include "ui/platform/DataPictureLoader.h"
+#include "error/RuntimeError.h"
+#include "platform/DataPictureLoader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,10 +5,10 @@
 // bunpo-bank [COMMAND] --help | --version
 // Exit status: 0 done (or the data folder is sound), 1 bad source (or problems found), 2 usage.
 
+#include "app/CommandLineHelp.h"
 #include "BankBuilder.h"
 #include "BankChecker.h"
 #include "SourceCheck.h"
-#include "app/CommandLineHelp.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

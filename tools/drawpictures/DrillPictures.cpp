@@ -117,7 +117,7 @@ QList<PictureRecipe> drillPictures()
     QList<PictureRecipe> list;
     list << PictureRecipe{QStringLiteral("drill/background.bmp"), Format::Bmp24, QSize(750, 523), {}, wallpaper};
     list << PictureRecipe{QStringLiteral("drill/board.bmp"), Format::Bmp8, QSize(640, 460), {}, TrackPictures::board};
-    list << gif(QStringLiteral("drill/walker.gif"), QSize(180, 84), {}, TrackPictures::trainCar);
+    list << gif(QStringLiteral("drill/train.gif"), QSize(180, 84), {}, TrackPictures::trainCar);
     list << gif(QStringLiteral("drill/burst.gif"), QSize(85, 84), {}, TrackPictures::burstBalloon);
     list << gif(QStringLiteral("drill/correct.gif"), QSize(199, 195), Palette::greyKey, MarkPictures::correct);
     list << gif(QStringLiteral("drill/wrong.gif"), QSize(211, 207), Palette::greyKey, MarkPictures::wrong);

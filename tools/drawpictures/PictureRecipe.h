@@ -16,7 +16,7 @@ struct PictureRecipe
 {
     enum class Format { Gif, Bmp8, Bmp24, Jpeg, Png };
 
-    QString path;                        // relative to the output folder, e.g. "drill/walker.gif"
+    QString path;                        // relative to the output folder, e.g. "drill/train.gif"
     Format format;
     QSize size;                          // at scale 1; the drawing must have exactly `scale` times this size
     std::optional<QRgb> transparent;     // GIF only: the colour that becomes transparent
@@ -24,7 +24,7 @@ struct PictureRecipe
     // False for pictures that come in sizes of their own instead (the launcher icons).
     bool drawnAtTwiceDensity = true;
 
-    // Where the picture drawn at `scale` goes: "drill/walker.gif", "drill/walker@2x.gif".
+    // Where the picture drawn at `scale` goes: "drill/train.gif", "drill/train@2x.gif".
     QString pathAt(int scale) const
     {
         if (scale == 1)

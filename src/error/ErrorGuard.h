@@ -1,0 +1,53 @@
+#pragma once
+
+#include "error/RuntimeError.h"
+
+#include <QObject>
+#include <functional>
+#include <utility>
+
+// The one place where run-time errors are caught. Every entry from Qt into the program's
+// handlers (clicks, pointer movement, timer ticks, start-up) runs through ErrorGuard::run,
+// so no exception ever unwinds through Qt's own code.
+//
+// The program's reporter shows one modal message box titled with the program's name, prints
+// the same line on standard error and ends the program with status 1. Tests install a
+// reporter that records the error instead.
+namespace ErrorGuard {
+
+using Reporter = std::function<void(const RuntimeError &)>;
+
+// Returns the previous reporter.
+Reporter setReporter(Reporter reporter);
+void report(const RuntimeError &error);
+
+// The reporter used by the program itself.
+void reportAndExit(const RuntimeError &error);
+
+// True while the program's reporter shows its message: the message box runs an event loop
+// of its own, and no handler of the program may run in it any more.
+bool ending();
+
+template<typename F>
+void run(F &&handler)
+{
+    if (ending())
+        return;
+    try {
+        std::forward<F>(handler)();
+    } catch (const RuntimeError &error) {
+        report(error);
+    } catch (const std::exception &error) {
+        report(RuntimeError(RuntimeError::Kind::Internal, QString::fromLocal8Bit(error.what())));
+    }
+}
+
+// connect() whose slot runs inside ErrorGuard::run.
+template<typename Sender, typename Signal, typename F>
+QMetaObject::Connection connect(Sender *sender, Signal signal, QObject *context, F handler)
+{
+    return QObject::connect(sender, signal, context,
+                            [handler = std::move(handler)](auto &&...) { run(handler); });
+}
+
+} // namespace ErrorGuard
