@@ -62,12 +62,7 @@ int main(int argc, char *argv[])
 
     StartupWarmup warmup({[&sound] { sound.prepare(); }});
     warmup.watch();
-    bool started = false;
-    ErrorGuard::run([&] {
-        program.start();
-        started = true;
-    });
-    if (!started)
+    if (!ErrorGuard::run([&] { program.start(); }))
         return 1;
     qCInfo(startupLog) << "Menu screen on show";
     return app.exec();

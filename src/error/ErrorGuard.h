@@ -28,18 +28,22 @@ void reportAndExit(const RuntimeError &error);
 // of its own, and no handler of the program may run in it any more.
 bool ending();
 
+// True when the handler ran to its end; false when it raised an error (reported) or did not
+// run because the program is ending.
 template<typename F>
-void run(F &&handler)
+bool run(F &&handler)
 {
     if (ending())
-        return;
+        return false;
     try {
         std::forward<F>(handler)();
+        return true;
     } catch (const RuntimeError &error) {
         report(error);
     } catch (const std::exception &error) {
         report(RuntimeError(RuntimeError::Kind::Internal, QString::fromLocal8Bit(error.what())));
     }
+    return false;
 }
 
 // connect() whose slot runs inside ErrorGuard::run.

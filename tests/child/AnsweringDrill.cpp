@@ -43,12 +43,7 @@ int main(int argc, char *argv[])
     Program program(baseDirFrom(QString::fromLocal8Bit(argv[1])), clock, random, sound, pictures);
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });
 
-    bool started = false;
-    ErrorGuard::run([&] {
-        program.start();
-        started = true;
-    });
-    if (!started)
+    if (!ErrorGuard::run([&] { program.start(); }))
         return 1;
     QTimer::singleShot(0, &app, [&] {
         ErrorGuard::run([&] {
