@@ -273,6 +273,8 @@ private Q_SLOTS:
     void rebuildReplacesOnlyTheDataFolders();
     void folderThatCannotBeReplacedLeavesAllAsItWas();
     void testBankIsSound();
+    void notePictures();
+    void rebuildLeavesNoOtherBanksNotes();
     void kanjiLevels_data();
     void kanjiLevels();
     void noteRows_data();
@@ -645,6 +647,84 @@ void TestBunpoBank::testBankIsSound()
     QCOMPARE(count, 2);
 }
 
+// The note pictures of the test bank with notes, as the program reads them: the layout's size
+// at both densities, opaque navy, the yellow heading above the white meaning and note, and as
+// their text the heading, the meaning and the note without readings, one a line. Grades whose
+// files have no notes have no note folder.
+void TestBunpoBank::notePictures()
+{
+    if (!QFile::exists(BUNPO_NOTE_TEST_BANK "/answer/g4_1.ans"))
+        QSKIP("the test bank with notes is not built");
+    const ToolRun run = runTool({"check", BUNPO_NOTE_TEST_BANK});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out));
+
+    const QDir bank(BUNPO_NOTE_TEST_BANK);
+    QCOMPARE(QDir(bank.filePath("note")).entryList(QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{"g3_2", "g4_1", "g4_2"}));
+
+    const auto textOf = [](const QImage &image) { return image.text(QString::fromLatin1(DataPictureLoader::TextKey)); };
+    const QImage first = DataPictureLoader::decode(bank.filePath("note/g4_1/n1.gif"));
+    QCOMPARE(first.size(), QSize(744, 120));
+    QCOMPARE(textOf(first), QString("に — destination particle; in; at; on; to\n"
+                                    "I get up at seven every morning.\n"
+                                    "に marks a clock time: ７じに おきます. で marks a place, not a time."));
+    // Readings are drawn over their words, and left out of the text.
+    const QImage readings = DataPictureLoader::decode(bank.filePath("note/g4_1/n5.gif"));
+    QVERIFY2(textOf(readings).contains("公園へ 行きます means"), qPrintable(textOf(readings)));
+
+    for (const QString name : {"g4_1/n1", "g4_1/n5", "g4_2/n2", "g3_2/n4"}) {
+        const QImage named = DataPictureLoader::decode(bank.filePath("note/" + name + ".gif"));
+        const QImage twice = DataPictureLoader::decode(bank.filePath("note/" + name + "@2x.gif"));
+        QCOMPARE(named.size(), QSize(744, 120));
+        QCOMPARE(twice.size(), QSize(1488, 240));
+        QCOMPARE(textOf(twice), textOf(named));
+        QCOMPARE(named.pixel(0, 0), 0xff000080u);
+        QCOMPARE(named.pixel(743, 119), 0xff000080u);
+        QVERIFY(!named.hasAlphaChannel() || named.pixelColor(0, 0).alpha() == 255);
+        // The heading's ink (yellow) lies in its band, the rest's (white) below it.
+        const QList<QPair<int, int>> rows = inkRuns(named, QRect(0, 0, 744, 120), Qt::Vertical, 0xff000080);
+        QVERIFY2(rows.size() >= 3 && rows.first().second < 26, qPrintable(name + ": " + runsText(rows)));
+        // Lettering is antialiased: count the pixels nearer to yellow or to white than to navy.
+        int yellow = 0, white = 0;
+        for (int y = 0; y < 120; ++y) {
+            for (int x = 0; x < 744; ++x) {
+                const QRgb c = named.pixel(x, y);
+                if (qRed(c) > 160 && qGreen(c) > 160 && qBlue(c) < 110)
+                    yellow += y < 26 ? 1 : -1000;
+                else if (qRed(c) > 160 && qGreen(c) > 160 && qBlue(c) > 200)
+                    white += y >= 26 ? 1 : -1000;
+            }
+        }
+        QVERIFY2(yellow > 50 && white > 200, qPrintable(QStringLiteral("%1: %2 yellow, %3 white").arg(name).arg(yellow).arg(white)));
+    }
+}
+
+// Building replaces note/ with the new bank's notes, or removes it when the new bank has
+// none: no note of an earlier bank is left for the drill to show.
+void TestBunpoBank::rebuildLeavesNoOtherBanksNotes()
+{
+    QTemporaryDir out, g4only;
+    // The test banks' kanji are held to the installed dictionary, not to this test's excerpt.
+    const QString noDictionary = QDir(out.path()).filePath("no-kanjidic");
+    QCOMPARE(runTool({"build", BUNPO_SOURCE_DIR "/tests/notebank", out.path()}, noDictionary).exitCode, 0);
+    QVERIFY(QFileInfo(pathIn(out.path(), "note/g4_1")).isDir());
+
+    SourceFiles files = goodSource();
+    files["g4_2.csv"] = noteFile({NotedRow, OtherNotedRow});
+    files["grammar-points.tsv"] = ShortGrammarList;
+    writeFiles(g4only.path(), files);
+    const ToolRun noted = runTool({"build", g4only.path(), out.path()});
+    QVERIFY2(noted.exitCode == 0, qPrintable(noted.err));
+    QVERIFY2(noted.out.contains("; notes for g4_2"), qPrintable(noted.out));
+    QCOMPARE(QDir(pathIn(out.path(), "note")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"g4_2"});
+    QCOMPARE(QDir(pathIn(out.path(), "note/g4_2")).entryList(QDir::Files, QDir::Name),
+             (QStringList{"n1.gif", "n1@2x.gif", "n2.gif", "n2@2x.gif"}));
+
+    QCOMPARE(runTool({"build", BUNPO_SOURCE_DIR "/tests/bank", out.path()}, noDictionary).exitCode, 0);
+    QStringList entries = QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    entries.sort();
+    QCOMPARE(entries, (QStringList{"answer", "choices", "question", "sound", "title"}));
+}
+
 void TestBunpoBank::brokenDataFolder_data()
 {
     QTest::addColumn<Breakage>("breakage");
@@ -706,22 +786,31 @@ void TestBunpoBank::brokenDataFolder_data()
                QVERIFY(QFile::copy(pathIn(bank, "title/r3b.gif"), pathIn(bank, "title/R3B@2X.GIF")));
            })
         << "title/R3B@2X.GIF: is 163×51; the layout needs exactly 326×102";
+    QTest::newRow("note picture missing") << remove("note/g4_2/n3.gif") << "note/g4_2/n3.gif: missing";
+    QTest::newRow("note picture a row short") << picture("note/g3_2/n1.gif", QSize(744, 119))
+                                              << "note/g3_2/n1.gif: is 744×119; the layout needs exactly 744×120";
+    QTest::newRow("note twice file of the named size") << picture("note/g4_1/n5@2x.gif", QSize(744, 120))
+                                                       << "note/g4_1/n5@2x.gif: is 744×120; the layout needs exactly 1488×240";
+    QTest::newRow("note picture cut short") << cut("note/g4_1/n2.gif", 30) << "note/g4_1/n2.gif: cut short";
+    QTest::newRow("note picture without its text") << picture("note/g4_2/n1.gif", QSize(744, 120))
+                                                   << "note/g4_2/n1.gif: its text holds nothing; a note picture's "
+                                                      "text is three lines";
     QTest::newRow("sound missing") << remove("sound/gokaku.wav") << "sound/gokaku.wav: missing";
     QTest::newRow("sound not a WAVE") << write("sound/x.wav", "ID3 an mp3 under a wav name")
                                       << "sound/x.wav: is not a RIFF/WAVE sound file";
     QTest::newRow("sound cut short") << cut("sound/o.wav", 1000) << "sound/o.wav: cut short: its data chunk says";
 }
 
-// One fault a row in a copy of the test bank: named first, with its file; exit 1.
+// One fault a row in a copy of the test bank with notes: named first, with its file; exit 1.
 void TestBunpoBank::brokenDataFolder()
 {
     QFETCH(Breakage, breakage);
     QFETCH(QString, expected);
-    if (!QFile::exists(BUNPO_TEST_BANK "/answer/g4_1.ans"))
-        QSKIP("the test bank is not built");
+    if (!QFile::exists(BUNPO_NOTE_TEST_BANK "/answer/g4_1.ans"))
+        QSKIP("the test bank with notes is not built");
 
     QTemporaryDir bank;
-    copyTree(BUNPO_TEST_BANK, bank.path());
+    copyTree(BUNPO_NOTE_TEST_BANK, bank.path());
     breakage(bank.path());
     if (QTest::currentTestFailed())
         return;

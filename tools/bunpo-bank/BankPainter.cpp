@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace BankLayout;
@@ -36,11 +37,16 @@ qreal baselineFor(const Font &font, qreal y)
 // The baseline of a line in the band [bandTop, bandTop + bandHeight): its em box centred in
 // the band, or, when it has readings, the readings and the em box together centred, so that
 // the text moves down by half of what its readings take and stays clear of the next band.
-qreal baselineInBand(const RubyLettering &font, const RubyText &text, qreal bandTop, qreal bandHeight)
+qreal baselineInBand(const RubyLettering &font, bool readings, qreal bandTop, qreal bandHeight)
 {
     const qreal em = font.ascent() + font.descent();
-    const qreal above = text.hasReadings() ? font.readingHeight() : 0.0;
+    const qreal above = readings ? font.readingHeight() : 0.0;
     return std::round(bandTop + (bandHeight - above - em) / 2 + above + font.ascent());
+}
+
+qreal baselineInBand(const RubyLettering &font, const RubyText &text, qreal bandTop, qreal bandHeight)
+{
+    return baselineInBand(font, text.hasReadings(), bandTop, bandHeight);
 }
 
 QString missingMessage(const QString &what, const QString &absent, const QString &families)
@@ -280,8 +286,11 @@ QImage BankPainter::note(const QString &heading, const QString &meaning, const Q
                            heading, QColor(Yellow));
     qreal top = NoteTop + NoteHeadingHeight;
     for (const QString &text : {meaning, note}) {
-        for (const RubyText &line : noteLines(text, nullptr)) {
-            m_noteFont.draw(p, QPointF(NoteMargin, baselineInBand(m_noteFont, line, top, NoteLineHeight)), line,
+        // The lines of a text with readings all sit as low as the line with them, evenly spaced.
+        const QList<RubyText> lines = noteLines(text, nullptr);
+        const bool readings = std::any_of(lines.begin(), lines.end(), [](const RubyText &l) { return l.hasReadings(); });
+        for (const RubyText &line : lines) {
+            m_noteFont.draw(p, QPointF(NoteMargin, baselineInBand(m_noteFont, readings, top, NoteLineHeight)), line,
                             White);
             top += NoteLineHeight;
         }
