@@ -943,10 +943,10 @@ void TestBunpoBank::noteRows_data()
         << "g4_1.csv:3: the note is too long for its two lines in the note picture: ";
     QTest::newRow("a kanji above the grade in a note")
         << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do something as in 経済 study.")})
-        << "g4_1.csv:3: 経 and 済 are above grade 4: give a reading or write it in kana";
+        << "g4_1.csv:3: the note: 経 and 済 are above grade 4: give a reading or write it in kana";
     QTest::newRow("a kanji above the grade in a meaning")
         << g4({NotedRow, QByteArray(OtherNotedRow).replace("in the library", "in the 近 library")})
-        << "g4_1.csv:3: 近 is above grade 4";
+        << "g4_1.csv:3: the meaning: 近 is above grade 4";
     QTest::newRow("a reading never closed in a note")
         << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do ほん《ほん something.")})
         << "g4_1.csv:3: note: 《 is never closed with 》";

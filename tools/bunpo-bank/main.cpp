@@ -46,14 +46,16 @@ struct Command
 
 const Command build{"build",
                     "Reads the question banks of SOURCE_DIR (grades.csv and one CSV file a grade), draws the\n"
-                    "question, choices, title and grade-button pictures and the sounds, and replaces the five\n"
-                    "data folders of OUT_DIR (answer, question, choices, title, sound) in one go. A mistake in a\n"
-                    "bank is named with its file and line, and then nothing is changed.",
+                    "question, choices, title and grade-button pictures, the sounds and the notes of the grades\n"
+                    "that have them, and replaces the data folders of OUT_DIR (answer, question, choices, title,\n"
+                    "sound, note) in one go. A mistake in a bank is named with its file and line, and then\n"
+                    "nothing is changed.",
                     {"SOURCE_DIR", "The folder of the text question banks.", "OUT_DIR",
                      "The data folder to write; made when missing."}};
 const Command checkSource{"check-source",
                           "Checks the text banks of SOURCE_DIR as build does (rows, readings, lettering, the kanji of\n"
-                          "each grade against the installed KANJIDIC) and draws nothing.",
+                          "each grade against the installed KANJIDIC, the notes against the grammar list) and draws\n"
+                          "nothing.",
                           {"SOURCE_DIR", "The folder of the text question banks."}};
 const Command coverage{"coverage",
                        "Lists, per examination grade (4: g4_1 to g4_3, 3: g3_1 to g3_4), the grammar points of the\n"
