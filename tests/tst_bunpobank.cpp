@@ -275,6 +275,7 @@ private Q_SLOTS:
     void testBankIsSound();
     void notePictures();
     void rebuildLeavesNoOtherBanksNotes();
+    void longGlossKeepsItsFirstParts();
     void kanjiLevels_data();
     void kanjiLevels();
     void noteRows_data();
@@ -723,6 +724,26 @@ void TestBunpoBank::rebuildLeavesNoOtherBanksNotes()
     QStringList entries = QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     entries.sort();
     QCOMPARE(entries, (QStringList{"answer", "choices", "question", "sound", "title"}));
+}
+
+// A gloss too long for the heading's one line keeps as many of its parts ("; ") as fit, and
+// the picture's text says the heading as drawn.
+void TestBunpoBank::longGlossKeepsItsFirstParts()
+{
+    QTemporaryDir source, out;
+    SourceFiles files = goodSource();
+    files["g4_1.csv"] = noteFile({NotedRow, OtherNotedRow});
+    QStringList parts;
+    for (int k = 1; k <= 30; ++k)
+        parts.append(QStringLiteral("gloss part %1").arg(k));
+    files["grammar-points.tsv"] = QByteArray(ShortGrammarList).replace("in; at; on; by; with; via", parts.join("; ").toUtf8());
+    writeFiles(source.path(), files);
+    QCOMPARE(runTool({"build", source.path(), out.path()}).exitCode, 0);
+    const QImage note = DataPictureLoader::decode(pathIn(out.path(), "note/g4_1/n2.gif"));
+    const QString heading = note.text(QString::fromLatin1(DataPictureLoader::TextKey)).section('\n', 0, 0);
+    QVERIFY2(heading.startsWith("で — gloss part 1; gloss part 2; "), qPrintable(heading));
+    QVERIFY2(!heading.contains("gloss part 30") && !heading.endsWith(";"), qPrintable(heading));
+    QVERIFY2(parts.join("; ").startsWith(heading.mid(4)), qPrintable(heading));
 }
 
 void TestBunpoBank::brokenDataFolder_data()
