@@ -217,6 +217,32 @@ QString runsText(const QList<QPair<int, int>> &runs)
     return parts.join(QLatin1Char(' '));
 }
 
+// A grade file with the point,meaning,note columns.
+QByteArray noteFile(const QList<QByteArray> &rows)
+{
+    QByteArray text = "question,choice1,choice2,choice3,choice4,answer,point,meaning,note\n";
+    for (const QByteArray &row : rows)
+        text += row + "\n";
+    return text;
+}
+
+// A question with its note, sound for grade 4 against ShortGrammarList.
+const QByteArray NotedRow = "わたしは　まいあさ　７じ（　）おきます。,に,で,を,が,1,4-49,I get up at seven every morning.,"
+                            "に marks the time something happens; で marks where.";
+const QByteArray OtherNotedRow = "としょかん（　）ほんを　よみます。,を,で,に,へ,2,4-5,I read books in the library.,"
+                                 "で marks the place where you do something.";
+
+// A list of a few points, in a source folder's own grammar-points.tsv.
+const QByteArray ShortGrammarList = "grade\tnumber\tpoint\tromaji\tmeaning\n"
+                                    "4\t5\tで\tde\tin; at; on; by; with; via\n"
+                                    "4\t29\tまで\tmade\tuntil; as far as; to (an extent); even\n"
+                                    "4\t27\tまだ\tmada\tstill; not yet\n"
+                                    "4\t49\tに\tni\tat; in; to; on; for\n"
+                                    "4\t901\tcounters\tjosuushi\tcounting words\n"
+                                    "3\t62\tのに\tnoni\talthough; despite\n";
+
+using SourceFiles = QMap<QString, QByteArray>;
+
 // A sound source whose grade g3_1 holds the given rows (and a plain second question).
 QString writeSourceWith(const QTemporaryDir &dir, const QList<QByteArray> &g3Rows)
 {
@@ -229,6 +255,7 @@ QString writeSourceWith(const QTemporaryDir &dir, const QList<QByteArray> &g3Row
 } // namespace
 
 Q_DECLARE_METATYPE(Breakage)
+Q_DECLARE_METATYPE(SourceFiles)
 
 class TestBunpoBank : public QObject
 {
@@ -248,6 +275,9 @@ private Q_SLOTS:
     void testBankIsSound();
     void kanjiLevels_data();
     void kanjiLevels();
+    void noteRows_data();
+    void noteRows();
+    void withoutItsOwnListTheInstalledListServes();
     void withoutTheDictionaryTheKanjiCheckIsSkipped();
     void readingCentredAboveItsWord_data();
     void readingCentredAboveItsWord();
@@ -744,6 +774,132 @@ void TestBunpoBank::kanjiLevels()
         QVERIFY2(run.out.contains(QDir(source.path()).filePath(expected)), qPrintable(run.out));
         QVERIFY2(run.out.contains("check-source: 1 problem in"), qPrintable(run.out));
     }
+}
+
+// Rows with the point,meaning,note columns, good and bad, by check-source against the source's
+// own short grammar list (files replace those of a sound six-column source).
+void TestBunpoBank::noteRows_data()
+{
+    QTest::addColumn<SourceFiles>("files");
+    QTest::addColumn<QString>("expected"); // the message with file and line, or empty when sound
+
+    const auto g4 = [](const QList<QByteArray> &rows) { return SourceFiles{{"g4_1.csv", noteFile(rows)}}; };
+    const QByteArray question = "わたしは　まいあさ　７じ（　）おきます。,に,で,を,が,1,";
+
+    QTest::newRow("the three columns") << g4({NotedRow, OtherNotedRow}) << "";
+    QTest::newRow("one grade with notes beside six-column grades")
+        << SourceFiles{{"g4_2.csv", noteFile({NotedRow, OtherNotedRow})}} << "";
+    QTest::newRow("the same note in grade 4 and grade 3")
+        << SourceFiles{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})}, {"g3_1.csv", noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "3-62")})}}
+        << "";
+    QTest::newRow("our own label") << g4({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-901")}) << "";
+    QTest::newRow("readings in a note over a kanji above the grade")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do something as in 経済《けいざい》 study.")}) << "";
+    QTest::newRow("the key by its reading")
+        << g4({NotedRow, "えきは　（　）です。,近《ちか》い,とおい,ひろい,せまい,1,4-901,The station is near.,"
+                         "ちかい means near."})
+        << "";
+    QTest::newRow("the key written without its blanks")
+        << g4({NotedRow, "いま　（　）。,ねて　います,ねます,ねた,ねる,1,4-901,I am sleeping now.,"
+                         "ねています: something going on now."})
+        << "";
+
+    QTest::newRow("a missing column")
+        << SourceFiles{{"g4_1.csv", "question,choice1,choice2,choice3,choice4,answer,point,meaning\n" + plainRow(1) + ",4-49,x\n"}}
+        << "g4_1.csv:1: the header has point,meaning after answer; a grade file has all three of point,meaning,note or none";
+    QTest::newRow("a row without its note") << g4({NotedRow, question + "4-49,I get up at seven."})
+                                            << "g4_1.csv:3: 8 fields, a row needs 9";
+    QTest::newRow("notes in a six-column file") << SourceFiles{{"g4_1.csv", gradeFile({plainRow(1), NotedRow})}}
+                                                << "g4_1.csv:3: 9 fields, a row needs 6 (question,choice1,choice2,"
+                                                   "choice3,choice4,answer); a row with point,meaning,note needs them "
+                                                   "in the header too\n";
+    QTest::newRow("an empty meaning") << g4({NotedRow, question + "4-49,,に marks the time."})
+                                      << "g4_1.csv:3: meaning is empty: in a file with point,meaning,note, every "
+                                         "row fills all three";
+    QTest::newRow("an empty point") << g4({question + ",I get up at seven.,に marks the time.", OtherNotedRow})
+                                    << "g4_1.csv:2: point is empty";
+    QTest::newRow("an unknown id, with the ids nearest to the key")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-85")})
+        << "g4_1.csv:3: point \"4-85\" is not in %1/grammar-points.tsv; the ids nearest by name to the right "
+           "choice で: 4-5 で (in; at; on; by; with; via)";
+    QTest::newRow("a name for an id") << g4({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "made")})
+                                      << "g4_1.csv:3: point \"made\" is not an id (grade-number) of "
+                                         "%1/grammar-points.tsv; the ids nearest by name: 4-29 まで (until; as far "
+                                         "as; to (an extent); even), 4-27 まだ";
+    QTest::newRow("a note without the key")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("で marks the place", "This marks the place")})
+        << "g4_1.csv:3: the note does not name the right choice で: say why it fits";
+    QTest::newRow("a note without the key or its reading")
+        << g4({NotedRow, "えきは　（　）です。,近《ちか》い,とおい,ひろい,せまい,1,4-901,The station is near.,"
+                         "This means near."})
+        << "g4_1.csv:3: the note names neither the right choice 近い nor its reading ちかい";
+    QTest::newRow("a note repeated within grade 4")
+        << SourceFiles{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})},
+                       {"g4_3.csv", noteFile({QByteArray(OtherNotedRow).replace("where you", "where we"), "にわ（　）あそびます。,を,で,に,へ,2,4-5,We play in the garden.,"
+                                                            "で marks the place where you do something."})}}
+        << "g4_3.csv:3: the note repeats word for word the note of %1/g4_1.csv:3; within grade 4";
+    QTest::newRow("a meaning too long")
+        << g4({NotedRow, question + "4-49," + QByteArray("Every morning I get up at seven. ").repeated(7) + ",に marks it."})
+        << "g4_1.csv:3: the meaning is too long for its two lines in the note picture: ";
+    QTest::newRow("a note too long")
+        << g4({NotedRow, question + "4-49,I get up at seven every morning.,に " + QByteArray("marks the time. ").repeated(14)})
+        << "g4_1.csv:3: the note is too long for its two lines in the note picture: ";
+    QTest::newRow("a kanji above the grade in a note")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do something as in 経済 study.")})
+        << "g4_1.csv:3: 経 and 済 are above grade 4: give a reading or write it in kana";
+    QTest::newRow("a kanji above the grade in a meaning")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("in the library", "in the 近 library")})
+        << "g4_1.csv:3: 近 is above grade 4";
+    QTest::newRow("a reading never closed in a note")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do ほん《ほん something.")})
+        << "g4_1.csv:3: note: 《 is never closed with 》";
+    QTest::newRow("a line break in a note")
+        << g4({NotedRow, question + "4-49,I get up at seven.,\"に marks\nthe time.\""})
+        << "g4_1.csv:3: the note holds a line break";
+    QTest::newRow("a fault in the list")
+        << SourceFiles{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})},
+                       {"grammar-points.tsv", ShortGrammarList + "4\t29\tまで\tmade\tuntil\n"}}
+        << "grammar-points.tsv:8: 4-29 is listed twice: also on line 3";
+}
+
+void TestBunpoBank::noteRows()
+{
+    QFETCH(SourceFiles, files);
+    QFETCH(QString, expected);
+
+    QTemporaryDir source;
+    SourceFiles all = goodSource();
+    all["grammar-points.tsv"] = ShortGrammarList;
+    for (auto it = files.begin(); it != files.end(); ++it)
+        all[it.key()] = it.value();
+    writeFiles(source.path(), all);
+    const ToolRun run = runTool({"check-source", source.path()});
+    if (expected.isEmpty()) {
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+    } else {
+        QCOMPARE(run.exitCode, 1);
+        const QString message =
+            QDir(source.path()).filePath(expected.contains("%1") ? expected.arg(source.path()) : expected);
+        QVERIFY2(run.out.contains(message), qPrintable(message + "\n" + run.out));
+        QVERIFY2(run.out.contains("check-source: 1 problem in"), qPrintable(run.out));
+    }
+}
+
+// A source folder without grammar-points.tsv is checked against the list beside the tool.
+void TestBunpoBank::withoutItsOwnListTheInstalledListServes()
+{
+    QTemporaryDir source;
+    SourceFiles files = goodSource();
+    files["g4_1.csv"] = noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-29")});
+    writeFiles(source.path(), files);
+    // 4-29 is in the whole list, not in the short one.
+    const ToolRun run = runTool({"check-source", source.path()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out));
+    files["g4_1.csv"] = noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-999")});
+    writeFiles(source.path(), files);
+    const ToolRun unknown = runTool({"check-source", source.path()});
+    QVERIFY2(unknown.out.contains("point \"4-999\" is not in " + QFileInfo(BUNPO_BANK_TOOL).path()),
+             qPrintable(unknown.out));
 }
 
 // No dictionary where it is looked for: one note, no check, and the bank builds.

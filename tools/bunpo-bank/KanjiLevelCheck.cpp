@@ -59,6 +59,9 @@ void check(const BankSource &bank, const KanjiDictionary &dictionary, SourceErro
             collect(q.question, examGrade, dictionary, above);
             for (const QString &choice : q.choices)
                 collect(choice, examGrade, dictionary, above);
+            // The note picture is read by the same learner.
+            collect(q.meaning, examGrade, dictionary, above);
+            collect(q.note, examGrade, dictionary, above);
             if (!above.isEmpty())
                 errors.append({grade.file, q.line,
                                QStringLiteral("%1 %2 above grade %3: give a reading or write it in kana")
