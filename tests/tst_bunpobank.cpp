@@ -278,6 +278,8 @@ private Q_SLOTS:
     void noteRows_data();
     void noteRows();
     void withoutItsOwnListTheInstalledListServes();
+    void coverage_data();
+    void coverage();
     void withoutTheDictionaryTheKanjiCheckIsSkipped();
     void readingCentredAboveItsWord_data();
     void readingCentredAboveItsWord();
@@ -311,6 +313,10 @@ void TestBunpoBank::usage_data()
     QTest::newRow("unknown option") << QStringList{"--bogus"};
     QTest::newRow("unknown option of a command") << QStringList{"check", "--bogus", BUNPO_SOURCE_DIR "/tests/bank"};
     QTest::newRow("check with two folders") << QStringList{"check", "/tmp", "/tmp"};
+    QTest::newRow("coverage of grade 5") << QStringList{"coverage", BUNPO_SOURCE_DIR "/tests/bank", "--require", "5:3"};
+    QTest::newRow("coverage without a count") << QStringList{"coverage", BUNPO_SOURCE_DIR "/tests/bank", "--require", "4"};
+    QTest::newRow("coverage with a missing list")
+        << QStringList{"coverage", BUNPO_SOURCE_DIR "/tests/bank", "--points", "/nonexistent/list.tsv"};
 }
 
 // Help of the whole tool and of each command, on standard output, and nothing done.
@@ -325,6 +331,8 @@ void TestBunpoBank::help_data()
     QTest::newRow("check") << QStringList{"check", "-h"} << "Usage: bunpo-bank check [options] DATA_DIR";
     QTest::newRow("check-source") << QStringList{"check-source", "--help"}
                                   << "Usage: bunpo-bank check-source [options] SOURCE_DIR";
+    QTest::newRow("coverage") << QStringList{"coverage", "--help"}
+                              << "Usage: bunpo-bank coverage [options] SOURCE_DIR";
     QTest::newRow("version") << QStringList{"--version"} << "bunpo-bank " BUNPO_VERSION "\n";
 }
 
@@ -900,6 +908,88 @@ void TestBunpoBank::withoutItsOwnListTheInstalledListServes()
     const ToolRun unknown = runTool({"check-source", source.path()});
     QVERIFY2(unknown.out.contains("point \"4-999\" is not in " + QFileInfo(BUNPO_BANK_TOOL).path()),
              qPrintable(unknown.out));
+}
+
+// coverage against the short list: per grade the points drilled with their questions, those
+// not drilled, the points first drilled in each level, our labels apart; a point above its
+// grade or in no list, or fewer points than required, fails it.
+void TestBunpoBank::coverage_data()
+{
+    QTest::addColumn<SourceFiles>("files");
+    QTest::addColumn<QStringList>("arguments"); // after coverage SOURCE_DIR
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("expected"); // lines of the output, in this order
+
+    const QByteArray place = "にわ（　）あそびます。,を,で,に,へ,2,4-5,We play in the garden.,で marks where we play.";
+    const QByteArray label = "いぬが　（　）います。,ふたつ,ふたり,にひき,にほん,3,4-901,There are two dogs.,"
+                             "にひき counts animals.";
+    const SourceFiles drilled{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})},
+                              {"g4_2.csv", noteFile({place, label})},
+                              {"g3_2.csv", noteFile({QByteArray(NotedRow).replace("4-49", "3-62"), place})}};
+
+    QTest::newRow("what is drilled where")
+        << drilled << QStringList{} << 0
+        << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 2 of 4",
+                       "  drilled:",
+                       "    4-5 で (in; at; on; by; with; via): 2 questions",
+                       "    4-49 に (at; in; to; on; for): 1 question",
+                       "  not drilled:",
+                       "    4-29 まで (until; as far as; to (an extent); even)",
+                       "    4-27 まだ (still; not yet)",
+                       "  first drilled in g4_1: 4-5 で, 4-49 に",
+                       "  first drilled in g4_2: none",
+                       "  our own labels (not counted):",
+                       "    4-901 counters (counting words): 1 question",
+                       "  questions without a point: 2",
+                       "Grade 3 (g3_1, g3_2, g3_3, g3_4): drilled 1 of 1",
+                       "    3-62 のに (although; despite): 1 question",
+                       "  not drilled: none",
+                       "  points of grade 4 drilled again (not counted):",
+                       "    4-5 で (in; at; on; by; with; via): 1 question"};
+    QTest::newRow("as many as required") << drilled << QStringList{"--require", "4:2", "--require", "3:1"} << 0
+                                         << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 2 of 4"};
+    QTest::newRow("fewer than required") << drilled << QStringList{"--require", "3:1", "--require", "4:3"} << 1
+                                         << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 2 of 4"};
+    QTest::newRow("a point above its grade")
+        << SourceFiles{{"g4_3.csv", noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "3-62")})}}
+        << QStringList{} << 1 << QStringList{"  points above grade 4:", "    %1/g4_3.csv:3: 3-62 のに (although; despite)"};
+    QTest::newRow("a point in no list")
+        << SourceFiles{{"g3_4.csv", noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-85")})}}
+        << QStringList{} << 1 << QStringList{"  points in no list:", "    %1/g3_4.csv:3: 4-85"};
+    QTest::newRow("another list") << drilled << QStringList{"--points", "%1/other.tsv"} << 1
+                                  << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 1 of 1", "  points in no list:",
+                                                 "    %1/g4_1.csv:2: 4-49"};
+}
+
+void TestBunpoBank::coverage()
+{
+    QFETCH(SourceFiles, files);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir source;
+    SourceFiles all = goodSource();
+    all["grammar-points.tsv"] = ShortGrammarList;
+    // Another list, which lacks 4-49.
+    all["other.tsv"] = "grade\tnumber\tpoint\tromaji\tmeaning\n4\t5\tで\tde\tat\n3\t62\tのに\tnoni\talthough\n"
+                       "4\t901\tcounters\tjosuushi\tcounting words\n";
+    for (auto it = files.begin(); it != files.end(); ++it)
+        all[it.key()] = it.value();
+    writeFiles(source.path(), all);
+    for (QString &argument : arguments)
+        argument.replace("%1", source.path());
+    const ToolRun run = runTool(QStringList{"coverage", source.path()} + arguments);
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.out + run.err));
+    const QStringList lines = run.out.split('\n');
+    qsizetype at = 0;
+    for (const QString &line : expected) {
+        const QString wanted = line.contains("%1") ? line.arg(source.path()) : line;
+        at = lines.indexOf(wanted, at);
+        QVERIFY2(at >= 0, qPrintable(wanted + "\n" + run.out));
+    }
+    if (exitCode != 0)
+        QVERIFY2(!run.err.isEmpty(), "a failure says why on standard error");
 }
 
 // No dictionary where it is looked for: one note, no check, and the bank builds.
