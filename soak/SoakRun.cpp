@@ -2,9 +2,9 @@
 
 #include "ResidentMemory.h"
 
-#include "drill/DrillScreen.h"
 #include "error/ErrorGuard.h"
 #include "platform/Stage.h"
+#include "screens/drill/DrillScreen.h"
 #include "widgets/PictureButton.h"
 #include "widgets/ScreenWindow.h"
 

@@ -4,10 +4,10 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/Program.h"
-#include "drill/DrillScreen.h"
-#include "grade/GradeLayout.h"
-#include "grade/GradeScreen.h"
-#include "menu/MenuScreen.h"
+#include "screens/drill/DrillScreen.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"

@@ -2,7 +2,7 @@
 
 // A screen: lives for the whole run, creates its window anew at every showing.
 
-#include "app/AppContext.h"
+#include "screens/ScreenContext.h"
 #include "widgets/ScreenWindow.h"
 
 #include <QObject>
@@ -17,7 +17,7 @@ class Screen : public QObject
 {
     Q_OBJECT
 public:
-    explicit Screen(AppContext &context);
+    explicit Screen(ScreenContext &context);
 
     bool isLoaded() const { return !m_window.isNull(); }
     ScreenWindow *window() const { return m_window; }
@@ -37,7 +37,7 @@ protected:
     // mutes the program's sound on every screen, is bound already.
     virtual void bindKeys(ButtonKeys &keys) { Q_UNUSED(keys); }
 
-    AppContext &context;
+    ScreenContext &context;
 
 private:
     friend class Navigator;

@@ -11,7 +11,7 @@ struct SharedState;
 
 // What every screen is handed at start-up: the shared state, the platform services and the
 // way to move to another screen. Tests hand in fakes.
-struct AppContext
+struct ScreenContext
 {
     SharedState &state;
     Clock &clock;

@@ -1,4 +1,4 @@
-#include "bank/DataFile.h"
+#include "platform/DataFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Screen.h"
+#include "screens/Screen.h"
 
 #include <QtGlobal>
 
@@ -14,7 +14,7 @@ class GradeScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit GradeScreen(AppContext &context);
+    explicit GradeScreen(ScreenContext &context);
 
     // The grade whose button shows its highlighted picture: -1 (none) or the hovered grade.
     int highlightedGrade() const { return m_highlightedGrade; }

@@ -1,17 +1,17 @@
-#include "drill/DrillScreen.h"
+#include "screens/drill/DrillScreen.h"
 
-#include "app/ScreenMoves.h"
-#include "app/SharedState.h"
-#include "bank/DataFile.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeBankCheck.h"
 #include "bank/GradeCatalogue.h"
-#include "drill/DrillLayout.h"
 #include "error/ErrorGuard.h"
 #include "error/RuntimeError.h"
+#include "platform/DataFile.h"
 #include "platform/MutableSoundPlayer.h"
 #include "platform/PictureLoader.h"
 #include "platform/Stage.h"
+#include "screens/drill/DrillLayout.h"
+#include "screens/ScreenMoves.h"
+#include "screens/SharedState.h"
 #include "widgets/ButtonKeys.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
@@ -19,7 +19,7 @@
 
 #include <QLabel>
 
-DrillScreen::DrillScreen(AppContext &ctx) : Screen(ctx), m_selector(ctx.random, ctx.clock)
+DrillScreen::DrillScreen(ScreenContext &ctx) : Screen(ctx), m_selector(ctx.random, ctx.clock)
 {
 }
 

@@ -1,4 +1,4 @@
-#include "menu/Explanation.h"
+#include "screens/menu/Explanation.h"
 
 #include "error/RuntimeError.h"
 #include "widgets/BuiltinPictures.h"

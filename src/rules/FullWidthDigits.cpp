@@ -1,4 +1,4 @@
-#include "drill/FullWidthDigits.h"
+#include "rules/FullWidthDigits.h"
 
 namespace FullWidthDigits {
 

@@ -1,4 +1,4 @@
-#include "grade/GradeLayout.h"
+#include "screens/grade/GradeLayout.h"
 
 #include "bank/GradeCatalogue.h"
 #include "widgets/BuiltinPictures.h"

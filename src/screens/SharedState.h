@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ScreenId.h"
+#include "screens/ScreenId.h"
 
 #include <QString>
 #include <QtGlobal>

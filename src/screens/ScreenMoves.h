@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ScreenId.h"
+#include "screens/ScreenId.h"
 
 // What a screen may ask of the program: a move to another screen, or the end.
 class ScreenMoves

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Screen.h"
-#include "menu/Explanation.h"
+#include "screens/menu/Explanation.h"
+#include "screens/Screen.h"
 
 // The Menu screen メニュー: the hub of the program. Its menu view offers the drill, the Grade
 // screen, the explanation and the end; the explanation view shows the explanation picture
@@ -12,7 +12,7 @@ class MenuScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit MenuScreen(AppContext &context);
+    explicit MenuScreen(ScreenContext &context);
 
 protected:
     ScreenWindow *createWindow() override;

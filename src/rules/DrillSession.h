@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bank/AnswerFileReader.h"
-#include "bank/DataPaths.h"
+#include "bank/Sound.h"
 
 #include <QString>
 #include <QtGlobal>

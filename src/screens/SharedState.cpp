@@ -1,4 +1,4 @@
-#include "app/SharedState.h"
+#include "screens/SharedState.h"
 
 QString baseDirFrom(const QString &executableFolder)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/CommandLineHelp.h"
+#include "platform/CommandLineHelp.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

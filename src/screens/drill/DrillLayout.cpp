@@ -1,4 +1,4 @@
-#include "drill/DrillLayout.h"
+#include "screens/drill/DrillLayout.h"
 
 #include "widgets/BuiltinPictures.h"
 #include "widgets/NumberLabel.h"

@@ -1,4 +1,4 @@
-#include "drill/CheckedInt16.h"
+#include "rules/CheckedInt16.h"
 
 #include "error/RuntimeError.h"
 

@@ -2,9 +2,9 @@
 
 // The Drill screen: the view that applies what its DrillSession decides.
 
-#include "app/Screen.h"
 #include "bank/QuestionSelector.h"
-#include "drill/DrillSession.h"
+#include "rules/DrillSession.h"
+#include "screens/Screen.h"
 
 #include <QString>
 
@@ -27,7 +27,7 @@ class DrillScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit DrillScreen(AppContext &context);
+    explicit DrillScreen(ScreenContext &context);
     ~DrillScreen() override;
 
     // The user's commands. choice: the choice button clicked, 1..4.

@@ -1,4 +1,4 @@
-#include "app/Screen.h"
+#include "screens/Screen.h"
 
 #include "platform/MutableSoundPlayer.h"
 #include "widgets/ButtonKeys.h"
@@ -6,7 +6,7 @@
 
 #include <QTimer>
 
-Screen::Screen(AppContext &ctx) : context(ctx)
+Screen::Screen(ScreenContext &ctx) : context(ctx)
 {
 }
 

@@ -1,18 +1,18 @@
-#include "grade/GradeScreen.h"
+#include "screens/grade/GradeScreen.h"
 
-#include "app/ScreenMoves.h"
-#include "app/SharedState.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
 #include "error/ErrorGuard.h"
-#include "grade/GradeLayout.h"
 #include "platform/PictureLoader.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/ScreenMoves.h"
+#include "screens/SharedState.h"
 #include "widgets/ButtonKeys.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
 #include "widgets/ScreenWindow.h"
 
-GradeScreen::GradeScreen(AppContext &ctx) : Screen(ctx)
+GradeScreen::GradeScreen(ScreenContext &ctx) : Screen(ctx)
 {
 }
 

@@ -1,9 +1,9 @@
-#include "menu/MenuScreen.h"
+#include "screens/menu/MenuScreen.h"
 
-#include "app/ScreenMoves.h"
-#include "app/SharedState.h"
 #include "error/ErrorGuard.h"
-#include "menu/MenuLayout.h"
+#include "screens/menu/MenuLayout.h"
+#include "screens/ScreenMoves.h"
+#include "screens/SharedState.h"
 #include "widgets/ButtonKeys.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
@@ -11,7 +11,7 @@
 
 #include <utility>
 
-MenuScreen::MenuScreen(AppContext &ctx) : Screen(ctx)
+MenuScreen::MenuScreen(ScreenContext &ctx) : Screen(ctx)
 {
 }
 

@@ -1,8 +1,8 @@
-#include "drill/DrillSession.h"
+#include "rules/DrillSession.h"
 
-#include "drill/CheckedInt16.h"
-#include "drill/FullWidthDigits.h"
 #include "error/RuntimeError.h"
+#include "rules/CheckedInt16.h"
+#include "rules/FullWidthDigits.h"
 
 // The score and the places computed from the layout and the answer file are 16-bit numbers
 // whose overflow is a run-time error, so they go through CheckedInt16; the run and the misses

@@ -1,4 +1,4 @@
-#include "menu/MenuLayout.h"
+#include "screens/menu/MenuLayout.h"
 
 #include "widgets/BuiltinPictures.h"
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The explanation in its two languages. Each text is one UTF-8 file compiled in from src/menu,
+// The explanation in its two languages. Each text is one UTF-8 file compiled in from src/screens/menu,
 // one line of the picture a line of the file; tools/drawpictures draws the pictures from the
 // same files, so that what a screen reader says is what the picture shows.
 namespace Explanation {
