@@ -1,12 +1,15 @@
 // The Drill screen pixel for pixel at three moments of a scripted drill, against pictures of
-// it taken before anything was added under its board: whatever is added later, the screen as
-// designed must look exactly as it did.
+// it taken before the note panel was added under its board: a bank without notes and
+// --no-notes give the screen exactly as it was, and with notes the designed area above the
+// panel is unchanged too.
 //
 // The pictures in tests/reference/ hold the window's 744 x 491 client area at scale 1, drawn
 // with the fonts scripts/bootstrap installs. To take them again (only ever from a build of
 // the screen as designed): BUNPO_WRITE_REFERENCES=1 tests/tst_drill_pixels
 
 #include "tst_drill_fixture.h"
+
+#include "drill/NotePanel.h"
 
 namespace {
 
@@ -53,7 +56,8 @@ void compareWithReference(const QImage &seen, const QString &moment, const QStri
     QVERIFY2(!reference.isNull(), qPrintable(path));
     QCOMPARE(seen.size(), reference.size());
     if (seen != reference) {
-        const QString kept = QStringLiteral("seen-%1-%2.png").arg(variant, moment);
+        QString kept = QStringLiteral("seen-%1-%2.png").arg(variant, moment);
+        kept.replace(QLatin1Char(' '), QLatin1Char('-'));
         seen.save(kept, "PNG");
         int differing = 0;
         QRect where;
@@ -80,20 +84,44 @@ class TestDrillPixels : public QObject
 private Q_SLOTS:
     void init() { ReportedErrors::list().clear(); }
 
+    void asDesigned_data();
     void asDesigned();
 };
 
+void TestDrillPixels::asDesigned_data()
+{
+    QTest::addColumn<bool>("notes");       // the bank has notes
+    QTest::addColumn<bool>("notesWanted"); // false: --no-notes
+    QTest::addColumn<QSize>("window");     // the whole client area
+    QTest::newRow("a bank without notes") << false << true << DesignedArea;
+    QTest::newRow("--no-notes") << true << false << DesignedArea;
+    QTest::newRow("notes, above the panel") << true << true << QSize(744, 491 + 120);
+}
+
 void TestDrillPixels::asDesigned()
 {
+    QFETCH(bool, notes);
+    QFETCH(bool, notesWanted);
+    QFETCH(QSize, window);
+
     DrillBank bank(tenAnswers());
+    if (notes)
+        bank.addNotes();
     DrillRig rig(bank, {3, 5});
+    rig.state.notesWanted = notesWanted;
     rig.open();
     QVERIFY(ReportedErrors::list().isEmpty());
-    QCOMPARE(rig.window()->size(), DesignedArea);
+    QCOMPARE(rig.window()->size(), window);
     for (const Moment &moment : moments()) {
         moment.reach(rig);
-        compareWithReference(designedArea(rig), QString::fromLatin1(moment.name), QStringLiteral("designed"));
+        QCOMPARE(rig.window()->size(), window);
+        compareWithReference(designedArea(rig), QString::fromLatin1(moment.name), QString::fromLatin1(QTest::currentDataTag()));
+        if (QTest::currentTestFailed())
+            return;
     }
+    // The moment with the ring shows the note under the board.
+    if (NotePanel *panel = rig.window()->findChild<NotePanel *>())
+        QCOMPARE(DrillBank::questionShown(panel->picture()), 3);
 }
 
 BUNPO_TEST_MAIN(TestDrillPixels)
