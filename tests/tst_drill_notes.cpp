@@ -52,6 +52,7 @@ private Q_SLOTS:
     void noteFromTheRingToTheNextQuestion_data();
     void noteFromTheRingToTheNextQuestion();
     void nextQuestionDuringASequence();
+    void notesCopiedFromWindows();
     void sharpAtEveryDensity();
     void noPanel_data();
     void noPanel();
@@ -178,6 +179,24 @@ void TestDrillNotes::nextQuestionDuringASequence()
     rig.answer(true);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QVERIFY(rig.shown(QStringLiteral("burst")) || rig.shown(QStringLiteral("halvingNotice")));
+    QCOMPARE(noteShown(rig), 6);
+}
+
+// A data folder copied from Windows in capitals has its notes as the program spells them.
+void TestDrillNotes::notesCopiedFromWindows()
+{
+    DrillBank bank(tenAnswers());
+    bank.addNotes();
+    QDir base(bank.base());
+    QVERIFY(base.rename(QStringLiteral("note/g4_1/n6.gif"), QStringLiteral("note/g4_1/N6.GIF")));
+    QVERIFY(base.rename(QStringLiteral("note/g4_1"), QStringLiteral("note/G4_1")));
+    QVERIFY(base.rename(QStringLiteral("note"), QStringLiteral("Note")));
+    DrillRig rig(bank, {6});
+    rig.open();
+    QVERIFY(ReportedErrors::list().isEmpty());
+    QCOMPARE(rig.window()->size(), WithPanel);
+    rig.answer(false);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(noteShown(rig), 6);
 }
 
