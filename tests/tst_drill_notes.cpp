@@ -3,6 +3,12 @@
 
 #include "tst_drill_fixture.h"
 
+#include "app/Program.h"
+#include "bank/DataPaths.h"
+#include "bank/GradeCatalogue.h"
+#include "platform/DataPictureLoader.h"
+#include "platform/PictureFileCheck.h"
+
 #include "drill/DrillLayout.h"
 #include "drill/NotePanel.h"
 #include "platform/PictureDensity.h"
@@ -60,6 +66,8 @@ private Q_SLOTS:
     void refusedAtDrillStart();
     void lateFailureLeavesThePanelEmpty_data();
     void lateFailureLeavesThePanelEmpty();
+    void testBankWithNotes_data();
+    void testBankWithNotes();
 };
 
 // A grade with notes: the panel, navy and empty, under the designed area; the window taller
@@ -388,6 +396,74 @@ void TestDrillNotes::lateFailureLeavesThePanelEmpty()
     QVERIFY2(lines.first().contains(bad), qPrintable(lines.first()));
     QVERIFY(ReportedErrors::list().isEmpty());
     QCOMPARE(rig.window()->size(), WithPanel);
+}
+
+void TestDrillNotes::testBankWithNotes_data()
+{
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<bool>("notes");
+    QTest::newRow("g4_1") << 1 << true;
+    QTest::newRow("g3_2") << 5 << true;
+    QTest::newRow("g4_3, without notes") << 3 << false;
+}
+
+// The notes bunpo-bank draws, as the program shows them: every question of a grade with notes
+// shows its own note after its answer, the panel's text being the picture's three lines.
+void TestDrillNotes::testBankWithNotes()
+{
+    QFETCH(int, grade);
+    QFETCH(bool, notes);
+
+    const QString base = QStringLiteral(BUNPO_NOTE_TEST_BANK);
+    QVERIFY2(QDir(base).exists(QStringLiteral("answer")), "the build makes it from tests/notebank");
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingSoundPlayer sound;
+    DataPictureLoader pictures;
+    Program program(base, clock, random, sound, pictures);
+    // Questions 1, 2, 3 ... in turn: the repeat window never rejects one.
+    const QString code = GradeCatalogue::lookup(grade)->code;
+    const int count = int(QDir(base + QStringLiteral("/question/") + code).entryList({QStringLiteral("q*.gif")}).size()) / 2;
+    QList<float> draws;
+    for (int k = 0; k < 2 * count; ++k)
+        draws.append(ScriptedRandom::valueFor(k % count + 1, count));
+    random.script(draws);
+    ErrorGuard::run([&] { program.start(); });
+    program.state().selectedGrade = qint16(grade); // the Menu screen starts a run at grade 1
+    ErrorGuard::run([&] { program.navigator().moveTo(ScreenId::Drill); });
+    QVERIFY(ReportedErrors::list().isEmpty());
+    DrillScreen &drill = program.drill();
+    QCOMPARE(drill.window()->size(), notes ? WithPanel : Designed);
+
+    for (int k = 1; k <= count; ++k) {
+        const int question = drill.session().question();
+        QCOMPARE(question, k);
+        ErrorGuard::run([&] { drill.answer(qint16(k % 4 + 1)); });
+        clock.advance(2.0f);
+        ErrorGuard::run([&] { drill.stage(DrillStage::Evaluation)->tick(); });
+        if (!notes) {
+            QVERIFY(drill.currentNoteText().isEmpty());
+        } else {
+            QFile picture(DataPaths(base).notePicture(code, question).replace(QLatin1Char('\\'), QLatin1Char('/')));
+            QVERIFY(picture.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(PictureFileCheck::gifComment(picture.readAll()));
+            QCOMPARE(text.split(QLatin1Char('\n')).size(), 3);
+            QCOMPARE(drill.currentNoteText(), text);
+            NotePanel *panel = drill.window()->findChild<NotePanel *>();
+            QCOMPARE(panel->accessibleName(), text);
+            QCOMPARE(panel->picture().deviceIndependentSize().toSize(), NotePanel::Size);
+        }
+        for (const DrillStage which : AllDrillStages)
+            if (Stage *stage = drill.stage(which))
+                stage->stop();
+        if (drill.session().finished())
+            break;
+        ErrorGuard::run([&] { drill.nextQuestion(); });
+        QVERIFY(drill.currentNoteText().isEmpty());
+    }
+    QVERIFY(ReportedErrors::list().isEmpty());
+    program.navigator().endProgram();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 BUNPO_TEST_MAIN(TestDrillNotes)
