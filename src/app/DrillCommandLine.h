@@ -8,9 +8,9 @@
 
 class QTextStream;
 
-// bunpo-drill's command line: --help, --version, --data DIR, --no-notes, and the options of Qt's window
-// system, which QApplication takes for itself later. It needs a QCoreApplication but no display,
-// so help, version and mistakes are answered on a machine without one.
+// bunpo-drill's command line: --help, --version, --data DIR, --no-notes, and the options of Qt's
+// window system, which QApplication takes for itself later. It needs a QCoreApplication but no
+// display, so help, version and mistakes are answered on a machine without one.
 class DrillCommandLine
 {
 public:

@@ -11,6 +11,7 @@
 #include "error/ErrorGuard.h"
 #include "error/RuntimeError.h"
 #include "platform/MutableSoundPlayer.h"
+#include "platform/PictureDensity.h"
 #include "platform/PictureLoader.h"
 #include "platform/Stage.h"
 #include "widgets/ButtonKeys.h"
@@ -185,11 +186,14 @@ void DrillScreen::readNote()
     // Decoded now rather than at the evaluation stage, which then only has to show it.
     m_note = {};
     const QString path = DataPaths(context.state.baseDir).notePicture(m_gradeCode, m_session.question());
+    const qreal ratio = ui.notePanel->devicePixelRatioF();
     try {
-        const PictureWithText note = context.pictures.loadWithText(path, ui.notePanel->devicePixelRatioF());
+        const PictureWithText note = context.pictures.loadWithText(path, ratio);
+        // A window moved to a screen of another density since the drill started may take a
+        // twin that was never checked.
         const QSize size = note.picture.deviceIndependentSize().toSize();
         if (size != NotePanel::Size)
-            throw RuntimeError(RuntimeError::Kind::NotAPicture, DataFile::locate(path),
+            throw RuntimeError(RuntimeError::Kind::NotAPicture, PictureDensity::choose(path, ratio, DataFile::locate).file,
                                QStringLiteral("%1×%2; a note is %3×%4")
                                    .arg(size.width()).arg(size.height())
                                    .arg(NotePanel::Size.width()).arg(NotePanel::Size.height()));
