@@ -27,6 +27,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QEvent>
 #include <benchmark/benchmark.h>
 
 #include <optional>
@@ -109,19 +110,28 @@ struct DrillOnTheNote
         rightChoice = answers[std::size_t(note.question)];
         navigator.start();
     }
+    ~DrillOnTheNote()
+    {
+        navigator.endProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
-    // A new drill on the note's question, answered, its evaluation stage due at the next tick.
+    // A new drill on the note's question, on show (its window exposed), answered, its
+    // evaluation stage due at the next tick.
     void answered()
     {
         random.script({ScriptedRandom::valueFor(question, count)});
         navigator.moveTo(ScreenId::Drill);
+        QCoreApplication::processEvents();
         drill.answer(rightChoice);
         clock.advance(2.0f);
     }
     void leave()
     {
         navigator.moveTo(ScreenId::Menu);
+        // As the program's event loop would: nothing piles up from one drill to the next.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
     }
 
     SharedState state;
@@ -154,9 +164,22 @@ void evaluationStage(benchmark::State &state, bool notesWanted)
     }
     DrillOnTheNote rig(*note, notesWanted);
     bool shown = true;
+    // The repaint counts only where the window is exposed: checked, as a window never shown
+    // would paint nothing and the figures would flatter.
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    } counter;
     for (auto _ : state) {
         state.PauseTiming();
         rig.answered();
+        rig.drill.window()->installEventFilter(&counter);
         state.ResumeTiming();
         rig.drill.stage(DrillStage::Evaluation)->tick();
         rig.drill.window()->repaint();
@@ -167,6 +190,8 @@ void evaluationStage(benchmark::State &state, bool notesWanted)
     }
     if (!shown)
         state.SkipWithError("the note was not shown as it should be");
+    if (counter.paints < state.iterations())
+        state.SkipWithError("the window was not painted after the stage");
     state.SetLabel(QStringLiteral("%1, %2").arg(notesWanted ? QStringLiteral("note %1/n%2 (%3 characters)")
                                                                    .arg(note->code).arg(note->question).arg(note->textLength)
                                                              : QStringLiteral("no note"),
