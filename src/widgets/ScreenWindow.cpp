@@ -199,6 +199,15 @@ void ScreenWindow::showBuiltinPictureAt(int key, const QString &resourcePath)
     m_builtinPaths.insert(label->objectName(), resourcePath);
 }
 
+void ScreenWindow::addBelow(QWidget *control)
+{
+    const int top = height();
+    control->setParent(this);
+    control->move(0, top);
+    setFixedSize(width(), top + control->height());
+    control->show();
+}
+
 void ScreenWindow::open()
 {
     centre();
