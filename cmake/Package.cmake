@@ -48,6 +48,10 @@ install(FILES ${BUNPO_CHANGELOG_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/b
 install(FILES ${BUNPO_GENERATED_DIR}/copyright-data DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bunpo-drill-data
         RENAME copyright COMPONENT data EXCLUDE_FROM_ALL)
 
+# Lintian's overrides, each with the reason it does not apply; only in the package.
+install(FILES ${BUNPO_PACKAGING_DIR}/bunpo-drill.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME bunpo-drill COMPONENT program EXCLUDE_FROM_ALL)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bunpo-drill)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
