@@ -5,7 +5,13 @@
 # accepts it, so that a build with another toolchain keeps working without it.
 # The sanitizer and fuzz builds (cmake/Sanitize.cmake, cmake/Fuzz.cmake) turn it off: their
 # instrumentation finds what these flags would stop, and reports it better.
-option(BUNPO_HARDENING "Build with stack protection, fortified library calls, PIE and immediate binding" ON)
+# A build folder configured with sanitizers before this option existed gets it off as well.
+set(hardening_default ON)
+if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
+  set(hardening_default OFF)
+endif()
+option(BUNPO_HARDENING "Build with stack protection, fortified library calls, PIE and immediate binding"
+       ${hardening_default})
 if(NOT BUNPO_HARDENING)
   message(STATUS "Hardening: off")
   return()
