@@ -25,13 +25,18 @@ install(TARGETS bunpo-drill RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS bunpo-sound LIBRARY DESTINATION lib/bunpo-drill RUNTIME DESTINATION lib/bunpo-drill)
 if(TARGET bunpo-bank)
   install(TARGETS bunpo-bank RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The grammar list the notes' points name, with the data: where bunpo-bank looks
+  # (../share/bunpo-drill beside its folder) when a source folder has no list of its own.
+  install(FILES ${CMAKE_SOURCE_DIR}/content/grammar-points.tsv DESTINATION ${BUNPO_DATA_INSTALL_DIR})
 endif()
 
-# The five data folders that the build draws into bin/ from content/.
+# The data folders that the build draws into bin/ from content/; note only when the default
+# banks carry notes (the build removes it otherwise).
 if(TARGET databank)
   foreach(folder answer question choices title sound)
     install(DIRECTORY ${BUNPO_BIN_DIR}/${folder} DESTINATION ${BUNPO_DATA_INSTALL_DIR})
   endforeach()
+  install(DIRECTORY ${BUNPO_BIN_DIR}/note DESTINATION ${BUNPO_DATA_INSTALL_DIR} OPTIONAL)
 endif()
 
 # The desktop entry and the metainfo are named by the application id.

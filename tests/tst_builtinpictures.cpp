@@ -48,6 +48,8 @@ private Q_SLOTS:
     void ringIsCentred();
     void gradeButtonsMatchTheBankButtons_data();
     void gradeButtonsMatchTheBankButtons();
+    void explanationLayout_data();
+    void explanationLayout();
 };
 
 // Every picture is there at scale 1 and, as "name@2x.ext", at scale 2 with twice the pixels.
@@ -93,6 +95,7 @@ void TestBuiltinPictures::formatAndSize_data()
         {"menu/title.gif", "gif", 660, 58, 0, true},
         {"menu/graderange.gif", "gif", 167, 60, 0, true},
         {"menu/explanation.bmp", "bmp", 523, 468, 24, false},
+        {"menu/explanation-en.bmp", "bmp", 523, 468, 24, false},
         {"menu/explain.gif", "gif", 125, 40, 0, false},
         {"menu/settings.gif", "gif", 125, 40, 0, false},
         {"menu/drill.gif", "gif", 125, 40, 0, false},
@@ -291,6 +294,47 @@ void TestBuiltinPictures::gradeButtonsMatchTheBankButtons()
     QVERIFY(!ours.isNull() && !theirs.isNull());
     QCOMPARE(ours.size(), theirs.size());
     QVERIFY(ours == theirs);
+}
+
+void TestBuiltinPictures::explanationLayout_data()
+{
+    QTest::addColumn<QString>("resource");
+    for (const char *path : {"menu/explanation.bmp", "menu/explanation-en.bmp"}) {
+        const QString resource = QStringLiteral(":/pictures/%1").arg(QLatin1String(path));
+        QTest::newRow(path) << resource;
+        QTest::addRow("%s at 2x", path) << twice(resource);
+    }
+}
+
+// Both languages of the explanation keep its layout: white text on dark blue in sixteen line
+// boxes 25 px high from y 14, within 14 px of the sides; below the last box nothing, for the
+// return button that stands there. A text too long for a line or for the picture shows here.
+void TestBuiltinPictures::explanationLayout()
+{
+    QFETCH(QString, resource);
+    const QImage image = load(resource).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!image.isNull());
+    const int scale = image.width() / 523;
+    const QRgb blue = qRgb(0x33, 0x33, 0x99);
+
+    // The ink of each line box, in the picture's own pixels.
+    constexpr int lines = 16;
+    QList<int> inkInBox(lines, 0);
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == blue)
+                continue;
+            const int layoutY = y / scale, box = (layoutY - 14) / 25;
+            QVERIFY2(layoutY >= 14 && box < lines, qPrintable(QStringLiteral("ink at %1,%2 outside the line boxes").arg(x / scale).arg(layoutY)));
+            ++inkInBox[box];
+            left = std::min(left, x / scale);
+            right = std::max(right, x / scale);
+        }
+    }
+    for (int box = 0; box < lines; ++box)
+        QVERIFY2(inkInBox[box] > 0, qPrintable(QStringLiteral("line %1 is empty").arg(box + 1)));
+    QVERIFY2(left >= 13 && right <= 523 - 13, qPrintable(QStringLiteral("ink from x %1 to %2").arg(left).arg(right)));
 }
 
 QTEST_MAIN(TestBuiltinPictures)

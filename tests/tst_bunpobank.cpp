@@ -217,6 +217,32 @@ QString runsText(const QList<QPair<int, int>> &runs)
     return parts.join(QLatin1Char(' '));
 }
 
+// A grade file with the point,meaning,note columns.
+QByteArray noteFile(const QList<QByteArray> &rows)
+{
+    QByteArray text = "question,choice1,choice2,choice3,choice4,answer,point,meaning,note\n";
+    for (const QByteArray &row : rows)
+        text += row + "\n";
+    return text;
+}
+
+// A question with its note, sound for grade 4 against ShortGrammarList.
+const QByteArray NotedRow = "わたしは　まいあさ　７じ（　）おきます。,に,で,を,が,1,4-49,I get up at seven every morning.,"
+                            "に marks the time something happens; で marks where.";
+const QByteArray OtherNotedRow = "としょかん（　）ほんを　よみます。,を,で,に,へ,2,4-5,I read books in the library.,"
+                                 "で marks the place where you do something.";
+
+// A list of a few points, in a source folder's own grammar-points.tsv.
+const QByteArray ShortGrammarList = "grade\tnumber\tpoint\tromaji\tmeaning\n"
+                                    "4\t5\tで\tde\tin; at; on; by; with; via\n"
+                                    "4\t29\tまで\tmade\tuntil; as far as; to (an extent); even\n"
+                                    "4\t27\tまだ\tmada\tstill; not yet\n"
+                                    "4\t49\tに\tni\tat; in; to; on; for\n"
+                                    "4\t901\tcounters\tjosuushi\tcounting words\n"
+                                    "3\t62\tのに\tnoni\talthough; despite\n";
+
+using SourceFiles = QMap<QString, QByteArray>;
+
 // A sound source whose grade g3_1 holds the given rows (and a plain second question).
 QString writeSourceWith(const QTemporaryDir &dir, const QList<QByteArray> &g3Rows)
 {
@@ -229,6 +255,7 @@ QString writeSourceWith(const QTemporaryDir &dir, const QList<QByteArray> &g3Row
 } // namespace
 
 Q_DECLARE_METATYPE(Breakage)
+Q_DECLARE_METATYPE(SourceFiles)
 
 class TestBunpoBank : public QObject
 {
@@ -246,8 +273,16 @@ private Q_SLOTS:
     void rebuildReplacesOnlyTheDataFolders();
     void folderThatCannotBeReplacedLeavesAllAsItWas();
     void testBankIsSound();
+    void notePictures();
+    void rebuildLeavesNoOtherBanksNotes();
+    void longGlossKeepsItsFirstParts();
     void kanjiLevels_data();
     void kanjiLevels();
+    void noteRows_data();
+    void noteRows();
+    void withoutItsOwnListTheInstalledListServes();
+    void coverage_data();
+    void coverage();
     void withoutTheDictionaryTheKanjiCheckIsSkipped();
     void readingCentredAboveItsWord_data();
     void readingCentredAboveItsWord();
@@ -281,6 +316,10 @@ void TestBunpoBank::usage_data()
     QTest::newRow("unknown option") << QStringList{"--bogus"};
     QTest::newRow("unknown option of a command") << QStringList{"check", "--bogus", BUNPO_SOURCE_DIR "/tests/bank"};
     QTest::newRow("check with two folders") << QStringList{"check", "/tmp", "/tmp"};
+    QTest::newRow("coverage of grade 5") << QStringList{"coverage", BUNPO_SOURCE_DIR "/tests/bank", "--require", "5:3"};
+    QTest::newRow("coverage without a count") << QStringList{"coverage", BUNPO_SOURCE_DIR "/tests/bank", "--require", "4"};
+    QTest::newRow("coverage with a missing list")
+        << QStringList{"coverage", BUNPO_SOURCE_DIR "/tests/bank", "--points", "/nonexistent/list.tsv"};
 }
 
 // Help of the whole tool and of each command, on standard output, and nothing done.
@@ -295,6 +334,8 @@ void TestBunpoBank::help_data()
     QTest::newRow("check") << QStringList{"check", "-h"} << "Usage: bunpo-bank check [options] DATA_DIR";
     QTest::newRow("check-source") << QStringList{"check-source", "--help"}
                                   << "Usage: bunpo-bank check-source [options] SOURCE_DIR";
+    QTest::newRow("coverage") << QStringList{"coverage", "--help"}
+                              << "Usage: bunpo-bank coverage [options] SOURCE_DIR";
     QTest::newRow("version") << QStringList{"--version"} << "bunpo-bank " BUNPO_VERSION "\n";
 }
 
@@ -607,6 +648,104 @@ void TestBunpoBank::testBankIsSound()
     QCOMPARE(count, 2);
 }
 
+// The note pictures of the test bank with notes, as the program reads them: the layout's size
+// at both densities, opaque navy, the yellow heading above the white meaning and note, and as
+// their text the heading, the meaning and the note without readings, one a line. Grades whose
+// files have no notes have no note folder.
+void TestBunpoBank::notePictures()
+{
+    if (!QFile::exists(BUNPO_NOTE_TEST_BANK "/answer/g4_1.ans"))
+        QSKIP("the test bank with notes is not built");
+    const ToolRun run = runTool({"check", BUNPO_NOTE_TEST_BANK});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out));
+
+    const QDir bank(BUNPO_NOTE_TEST_BANK);
+    QCOMPARE(QDir(bank.filePath("note")).entryList(QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{"g3_2", "g4_1", "g4_2"}));
+
+    const auto textOf = [](const QImage &image) { return image.text(QString::fromLatin1(DataPictureLoader::TextKey)); };
+    const QImage first = DataPictureLoader::decode(bank.filePath("note/g4_1/n1.gif"));
+    QCOMPARE(first.size(), QSize(744, 120));
+    QCOMPARE(textOf(first), QString("に — destination particle; in; at; on; to\n"
+                                    "I get up at seven every morning.\n"
+                                    "に marks a clock time: ７じに おきます. で marks a place, not a time."));
+    // Readings are drawn over their words, and left out of the text.
+    const QImage readings = DataPictureLoader::decode(bank.filePath("note/g4_1/n5.gif"));
+    QVERIFY2(textOf(readings).contains("公園へ 行きます means"), qPrintable(textOf(readings)));
+
+    for (const QString name : {"g4_1/n1", "g4_1/n5", "g4_2/n2", "g3_2/n4"}) {
+        const QImage named = DataPictureLoader::decode(bank.filePath("note/" + name + ".gif"));
+        const QImage twice = DataPictureLoader::decode(bank.filePath("note/" + name + "@2x.gif"));
+        QCOMPARE(named.size(), QSize(744, 120));
+        QCOMPARE(twice.size(), QSize(1488, 240));
+        QCOMPARE(textOf(twice), textOf(named));
+        QCOMPARE(named.pixel(0, 0), 0xff000080u);
+        QCOMPARE(named.pixel(743, 119), 0xff000080u);
+        QVERIFY(!named.hasAlphaChannel() || named.pixelColor(0, 0).alpha() == 255);
+        // The heading's ink (yellow) lies in its band, the rest's (white) below it.
+        const QList<QPair<int, int>> rows = inkRuns(named, QRect(0, 0, 744, 120), Qt::Vertical, 0xff000080);
+        QVERIFY2(rows.size() >= 3 && rows.first().second < 26, qPrintable(name + ": " + runsText(rows)));
+        // Lettering is antialiased: count the pixels nearer to yellow or to white than to navy.
+        int yellow = 0, white = 0;
+        for (int y = 0; y < 120; ++y) {
+            for (int x = 0; x < 744; ++x) {
+                const QRgb c = named.pixel(x, y);
+                if (qRed(c) > 160 && qGreen(c) > 160 && qBlue(c) < 110)
+                    yellow += y < 26 ? 1 : -1000;
+                else if (qRed(c) > 160 && qGreen(c) > 160 && qBlue(c) > 200)
+                    white += y >= 26 ? 1 : -1000;
+            }
+        }
+        QVERIFY2(yellow > 50 && white > 200, qPrintable(QStringLiteral("%1: %2 yellow, %3 white").arg(name).arg(yellow).arg(white)));
+    }
+}
+
+// Building replaces note/ with the new bank's notes, or removes it when the new bank has
+// none: no note of an earlier bank is left for the drill to show.
+void TestBunpoBank::rebuildLeavesNoOtherBanksNotes()
+{
+    QTemporaryDir out, g4only;
+    // The test banks' kanji are held to the installed dictionary, not to this test's excerpt.
+    const QString noDictionary = QDir(out.path()).filePath("no-kanjidic");
+    QCOMPARE(runTool({"build", BUNPO_SOURCE_DIR "/tests/notebank", out.path()}, noDictionary).exitCode, 0);
+    QVERIFY(QFileInfo(pathIn(out.path(), "note/g4_1")).isDir());
+
+    SourceFiles files = goodSource();
+    files["g4_2.csv"] = noteFile({NotedRow, OtherNotedRow});
+    files["grammar-points.tsv"] = ShortGrammarList;
+    writeFiles(g4only.path(), files);
+    const ToolRun noted = runTool({"build", g4only.path(), out.path()});
+    QVERIFY2(noted.exitCode == 0, qPrintable(noted.err));
+    QVERIFY2(noted.out.contains("; notes for g4_2"), qPrintable(noted.out));
+    QCOMPARE(QDir(pathIn(out.path(), "note")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"g4_2"});
+    QCOMPARE(QDir(pathIn(out.path(), "note/g4_2")).entryList(QDir::Files, QDir::Name),
+             (QStringList{"n1.gif", "n1@2x.gif", "n2.gif", "n2@2x.gif"}));
+
+    QCOMPARE(runTool({"build", BUNPO_SOURCE_DIR "/tests/bank", out.path()}, noDictionary).exitCode, 0);
+    QStringList entries = QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    entries.sort();
+    QCOMPARE(entries, (QStringList{"answer", "choices", "question", "sound", "title"}));
+}
+
+// A gloss too long for the heading's one line keeps as many of its parts ("; ") as fit, and
+// the picture's text says the heading as drawn.
+void TestBunpoBank::longGlossKeepsItsFirstParts()
+{
+    QTemporaryDir source, out;
+    SourceFiles files = goodSource();
+    files["g4_1.csv"] = noteFile({NotedRow, OtherNotedRow});
+    QStringList parts;
+    for (int k = 1; k <= 30; ++k)
+        parts.append(QStringLiteral("gloss part %1").arg(k));
+    files["grammar-points.tsv"] = QByteArray(ShortGrammarList).replace("in; at; on; by; with; via", parts.join("; ").toUtf8());
+    writeFiles(source.path(), files);
+    QCOMPARE(runTool({"build", source.path(), out.path()}).exitCode, 0);
+    const QImage note = DataPictureLoader::decode(pathIn(out.path(), "note/g4_1/n2.gif"));
+    const QString heading = note.text(QString::fromLatin1(DataPictureLoader::TextKey)).section('\n', 0, 0);
+    QVERIFY2(heading.startsWith("で — gloss part 1; gloss part 2; "), qPrintable(heading));
+    QVERIFY2(!heading.contains("gloss part 30") && !heading.endsWith(";"), qPrintable(heading));
+    QVERIFY2(parts.join("; ").startsWith(heading.mid(4)), qPrintable(heading));
+}
+
 void TestBunpoBank::brokenDataFolder_data()
 {
     QTest::addColumn<Breakage>("breakage");
@@ -668,22 +807,31 @@ void TestBunpoBank::brokenDataFolder_data()
                QVERIFY(QFile::copy(pathIn(bank, "title/r3b.gif"), pathIn(bank, "title/R3B@2X.GIF")));
            })
         << "title/R3B@2X.GIF: is 163×51; the layout needs exactly 326×102";
+    QTest::newRow("note picture missing") << remove("note/g4_2/n3.gif") << "note/g4_2/n3.gif: missing";
+    QTest::newRow("note picture a row short") << picture("note/g3_2/n1.gif", QSize(744, 119))
+                                              << "note/g3_2/n1.gif: is 744×119; the layout needs exactly 744×120";
+    QTest::newRow("note twice file of the named size") << picture("note/g4_1/n5@2x.gif", QSize(744, 120))
+                                                       << "note/g4_1/n5@2x.gif: is 744×120; the layout needs exactly 1488×240";
+    QTest::newRow("note picture cut short") << cut("note/g4_1/n2.gif", 30) << "note/g4_1/n2.gif: cut short";
+    QTest::newRow("note picture without its text") << picture("note/g4_2/n1.gif", QSize(744, 120))
+                                                   << "note/g4_2/n1.gif: its text holds nothing; a note picture's "
+                                                      "text is three lines";
     QTest::newRow("sound missing") << remove("sound/gokaku.wav") << "sound/gokaku.wav: missing";
     QTest::newRow("sound not a WAVE") << write("sound/x.wav", "ID3 an mp3 under a wav name")
                                       << "sound/x.wav: is not a RIFF/WAVE sound file";
     QTest::newRow("sound cut short") << cut("sound/o.wav", 1000) << "sound/o.wav: cut short: its data chunk says";
 }
 
-// One fault a row in a copy of the test bank: named first, with its file; exit 1.
+// One fault a row in a copy of the test bank with notes: named first, with its file; exit 1.
 void TestBunpoBank::brokenDataFolder()
 {
     QFETCH(Breakage, breakage);
     QFETCH(QString, expected);
-    if (!QFile::exists(BUNPO_TEST_BANK "/answer/g4_1.ans"))
-        QSKIP("the test bank is not built");
+    if (!QFile::exists(BUNPO_NOTE_TEST_BANK "/answer/g4_1.ans"))
+        QSKIP("the test bank with notes is not built");
 
     QTemporaryDir bank;
-    copyTree(BUNPO_TEST_BANK, bank.path());
+    copyTree(BUNPO_NOTE_TEST_BANK, bank.path());
     breakage(bank.path());
     if (QTest::currentTestFailed())
         return;
@@ -744,6 +892,214 @@ void TestBunpoBank::kanjiLevels()
         QVERIFY2(run.out.contains(QDir(source.path()).filePath(expected)), qPrintable(run.out));
         QVERIFY2(run.out.contains("check-source: 1 problem in"), qPrintable(run.out));
     }
+}
+
+// Rows with the point,meaning,note columns, good and bad, by check-source against the source's
+// own short grammar list (files replace those of a sound six-column source).
+void TestBunpoBank::noteRows_data()
+{
+    QTest::addColumn<SourceFiles>("files");
+    QTest::addColumn<QString>("expected"); // the message with file and line, or empty when sound
+
+    const auto g4 = [](const QList<QByteArray> &rows) { return SourceFiles{{"g4_1.csv", noteFile(rows)}}; };
+    const QByteArray question = "わたしは　まいあさ　７じ（　）おきます。,に,で,を,が,1,";
+
+    QTest::newRow("the three columns") << g4({NotedRow, OtherNotedRow}) << "";
+    QTest::newRow("one grade with notes beside six-column grades")
+        << SourceFiles{{"g4_2.csv", noteFile({NotedRow, OtherNotedRow})}} << "";
+    QTest::newRow("the same note in grade 4 and grade 3")
+        << SourceFiles{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})}, {"g3_1.csv", noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "3-62")})}}
+        << "";
+    QTest::newRow("our own label") << g4({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-901")}) << "";
+    QTest::newRow("readings in a note over a kanji above the grade")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do something as in 経済《けいざい》 study.")}) << "";
+    QTest::newRow("the key by its reading")
+        << g4({NotedRow, "えきは　（　）です。,近《ちか》い,とおい,ひろい,せまい,1,4-901,The station is near.,"
+                         "ちかい means near."})
+        << "";
+    QTest::newRow("the key written without its blanks")
+        << g4({NotedRow, "いま　（　）。,ねて　います,ねます,ねた,ねる,1,4-901,I am sleeping now.,"
+                         "ねています: something going on now."})
+        << "";
+
+    QTest::newRow("a missing column")
+        << SourceFiles{{"g4_1.csv", "question,choice1,choice2,choice3,choice4,answer,point,meaning\n" + plainRow(1) + ",4-49,x\n"}}
+        << "g4_1.csv:1: the header has point,meaning after answer; a grade file has all three of point,meaning,note or none";
+    QTest::newRow("a row without its note") << g4({NotedRow, question + "4-49,I get up at seven."})
+                                            << "g4_1.csv:3: 8 fields, a row needs 9";
+    QTest::newRow("notes in a six-column file") << SourceFiles{{"g4_1.csv", gradeFile({plainRow(1), NotedRow})}}
+                                                << "g4_1.csv:3: 9 fields, a row needs 6 (question,choice1,choice2,"
+                                                   "choice3,choice4,answer); a row with point,meaning,note needs them "
+                                                   "in the header too\n";
+    QTest::newRow("an empty meaning") << g4({NotedRow, question + "4-49,,に marks the time."})
+                                      << "g4_1.csv:3: meaning is empty: in a file with point,meaning,note, every "
+                                         "row fills all three";
+    QTest::newRow("an empty point") << g4({question + ",I get up at seven.,に marks the time.", OtherNotedRow})
+                                    << "g4_1.csv:2: point is empty";
+    QTest::newRow("an unknown id, with the ids nearest to the key")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-85")})
+        << "g4_1.csv:3: point \"4-85\" is not in %1/grammar-points.tsv; the ids nearest by name to the right "
+           "choice で: 4-5 で (in; at; on; by; with; via)";
+    QTest::newRow("a name for an id") << g4({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "made")})
+                                      << "g4_1.csv:3: point \"made\" is not an id (grade-number) of "
+                                         "%1/grammar-points.tsv; the ids nearest by name: 4-29 まで (until; as far "
+                                         "as; to (an extent); even), 4-27 まだ";
+    QTest::newRow("a note without the key")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("で marks the place", "This marks the place")})
+        << "g4_1.csv:3: the note does not name the right choice で: say why it fits";
+    QTest::newRow("a note without the key or its reading")
+        << g4({NotedRow, "えきは　（　）です。,近《ちか》い,とおい,ひろい,せまい,1,4-901,The station is near.,"
+                         "This means near."})
+        << "g4_1.csv:3: the note names neither the right choice 近い nor its reading ちかい";
+    QTest::newRow("a note repeated within grade 4")
+        << SourceFiles{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})},
+                       {"g4_3.csv", noteFile({QByteArray(OtherNotedRow).replace("where you", "where we"), "にわ（　）あそびます。,を,で,に,へ,2,4-5,We play in the garden.,"
+                                                            "で marks the place where you do something."})}}
+        << "g4_3.csv:3: the note repeats word for word the note of %1/g4_1.csv:3; within grade 4";
+    QTest::newRow("a meaning too long")
+        << g4({NotedRow, question + "4-49," + QByteArray("Every morning I get up at seven. ").repeated(7) + ",に marks it."})
+        << "g4_1.csv:3: the meaning is too long for its two lines in the note picture: ";
+    QTest::newRow("a note too long")
+        << g4({NotedRow, question + "4-49,I get up at seven every morning.,に " + QByteArray("marks the time. ").repeated(14)})
+        << "g4_1.csv:3: the note is too long for its two lines in the note picture: ";
+    QTest::newRow("a kanji above the grade in a note")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do something as in 経済 study.")})
+        << "g4_1.csv:3: the note: 経 and 済 are above grade 4: give a reading or write it in kana";
+    QTest::newRow("a kanji above the grade in a meaning")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("in the library", "in the 近 library")})
+        << "g4_1.csv:3: the meaning: 近 is above grade 4";
+    QTest::newRow("a reading never closed in a note")
+        << g4({NotedRow, QByteArray(OtherNotedRow).replace("do something.", "do ほん《ほん something.")})
+        << "g4_1.csv:3: note: 《 is never closed with 》";
+    QTest::newRow("a line break in a note")
+        << g4({NotedRow, question + "4-49,I get up at seven.,\"に marks\nthe time.\""})
+        << "g4_1.csv:3: the note holds a line break";
+    QTest::newRow("a fault in the list")
+        << SourceFiles{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})},
+                       {"grammar-points.tsv", ShortGrammarList + "4\t29\tまで\tmade\tuntil\n"}}
+        << "grammar-points.tsv:8: 4-29 is listed twice: also on line 3";
+}
+
+void TestBunpoBank::noteRows()
+{
+    QFETCH(SourceFiles, files);
+    QFETCH(QString, expected);
+
+    QTemporaryDir source;
+    SourceFiles all = goodSource();
+    all["grammar-points.tsv"] = ShortGrammarList;
+    for (auto it = files.begin(); it != files.end(); ++it)
+        all[it.key()] = it.value();
+    writeFiles(source.path(), all);
+    const ToolRun run = runTool({"check-source", source.path()});
+    if (expected.isEmpty()) {
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+    } else {
+        QCOMPARE(run.exitCode, 1);
+        const QString message =
+            QDir(source.path()).filePath(expected.contains("%1") ? expected.arg(source.path()) : expected);
+        QVERIFY2(run.out.contains(message), qPrintable(message + "\n" + run.out));
+        QVERIFY2(run.out.contains("check-source: 1 problem in"), qPrintable(run.out));
+    }
+}
+
+// A source folder without grammar-points.tsv is checked against the list beside the tool.
+void TestBunpoBank::withoutItsOwnListTheInstalledListServes()
+{
+    QTemporaryDir source;
+    SourceFiles files = goodSource();
+    files["g4_1.csv"] = noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-29")});
+    writeFiles(source.path(), files);
+    // 4-29 is in the whole list, not in the short one.
+    const ToolRun run = runTool({"check-source", source.path()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.out));
+    files["g4_1.csv"] = noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-999")});
+    writeFiles(source.path(), files);
+    const ToolRun unknown = runTool({"check-source", source.path()});
+    QVERIFY2(unknown.out.contains("point \"4-999\" is not in " + QFileInfo(BUNPO_BANK_TOOL).path()),
+             qPrintable(unknown.out));
+}
+
+// coverage against the short list: per grade the points drilled with their questions, those
+// not drilled, the points first drilled in each level, our labels apart; a point above its
+// grade or in no list, or fewer points than required, fails it.
+void TestBunpoBank::coverage_data()
+{
+    QTest::addColumn<SourceFiles>("files");
+    QTest::addColumn<QStringList>("arguments"); // after coverage SOURCE_DIR
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("expected"); // lines of the output, in this order
+
+    const QByteArray place = "にわ（　）あそびます。,を,で,に,へ,2,4-5,We play in the garden.,で marks where we play.";
+    const QByteArray label = "いぬが　（　）います。,ふたつ,ふたり,にひき,にほん,3,4-901,There are two dogs.,"
+                             "にひき counts animals.";
+    const SourceFiles drilled{{"g4_1.csv", noteFile({NotedRow, OtherNotedRow})},
+                              {"g4_2.csv", noteFile({place, label})},
+                              {"g3_2.csv", noteFile({QByteArray(NotedRow).replace("4-49", "3-62"), place})}};
+
+    QTest::newRow("what is drilled where")
+        << drilled << QStringList{} << 0
+        << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 2 of 4",
+                       "  drilled:",
+                       "    4-5 で (in; at; on; by; with; via): 2 questions",
+                       "    4-49 に (at; in; to; on; for): 1 question",
+                       "  not drilled:",
+                       "    4-29 まで (until; as far as; to (an extent); even)",
+                       "    4-27 まだ (still; not yet)",
+                       "  first drilled in g4_1: 4-5 で, 4-49 に",
+                       "  first drilled in g4_2: none",
+                       "  our own labels (not counted):",
+                       "    4-901 counters (counting words): 1 question",
+                       "  questions without a point: 2",
+                       "Grade 3 (g3_1, g3_2, g3_3, g3_4): drilled 1 of 1",
+                       "    3-62 のに (although; despite): 1 question",
+                       "  not drilled: none",
+                       "  points of grade 4 drilled again (not counted):",
+                       "    4-5 で (in; at; on; by; with; via): 1 question"};
+    QTest::newRow("as many as required") << drilled << QStringList{"--require", "4:2", "--require", "3:1"} << 0
+                                         << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 2 of 4"};
+    QTest::newRow("fewer than required") << drilled << QStringList{"--require", "3:1", "--require", "4:3"} << 1
+                                         << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 2 of 4"};
+    QTest::newRow("a point above its grade")
+        << SourceFiles{{"g4_3.csv", noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "3-62")})}}
+        << QStringList{} << 1 << QStringList{"  points above grade 4:", "    %1/g4_3.csv:3: 3-62 のに (although; despite)"};
+    QTest::newRow("a point in no list")
+        << SourceFiles{{"g3_4.csv", noteFile({NotedRow, QByteArray(OtherNotedRow).replace("4-5", "4-85")})}}
+        << QStringList{} << 1 << QStringList{"  points in no list:", "    %1/g3_4.csv:3: 4-85"};
+    QTest::newRow("another list") << drilled << QStringList{"--points", "%1/other.tsv"} << 1
+                                  << QStringList{"Grade 4 (g4_1, g4_2, g4_3): drilled 1 of 1", "  points in no list:",
+                                                 "    %1/g4_1.csv:2: 4-49"};
+}
+
+void TestBunpoBank::coverage()
+{
+    QFETCH(SourceFiles, files);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir source;
+    SourceFiles all = goodSource();
+    all["grammar-points.tsv"] = ShortGrammarList;
+    // Another list, which lacks 4-49.
+    all["other.tsv"] = "grade\tnumber\tpoint\tromaji\tmeaning\n4\t5\tで\tde\tat\n3\t62\tのに\tnoni\talthough\n"
+                       "4\t901\tcounters\tjosuushi\tcounting words\n";
+    for (auto it = files.begin(); it != files.end(); ++it)
+        all[it.key()] = it.value();
+    writeFiles(source.path(), all);
+    for (QString &argument : arguments)
+        argument.replace("%1", source.path());
+    const ToolRun run = runTool(QStringList{"coverage", source.path()} + arguments);
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.out + run.err));
+    const QStringList lines = run.out.split('\n');
+    qsizetype at = 0;
+    for (const QString &line : expected) {
+        const QString wanted = line.contains("%1") ? line.arg(source.path()) : line;
+        at = lines.indexOf(wanted, at);
+        QVERIFY2(at >= 0, qPrintable(wanted + "\n" + run.out));
+    }
+    if (exitCode != 0)
+        QVERIFY2(!run.err.isEmpty(), "a failure says why on standard error");
 }
 
 // No dictionary where it is looked for: one note, no check, and the bank builds.

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void versionNamesTheInstalledData();
     void startsFromTheInstallation();
     void installedDataIsSound();
+    void installedToolFindsTheInstalledGrammarList();
 
 private:
     QString installed(const QString &relative) const;
@@ -62,7 +63,8 @@ void TestInstall::installedFiles_data()
                                 share + "bunpo-drill/answer/g4_1.ans", share + "bunpo-drill/answer/g3_4.ans",
                                 share + "bunpo-drill/question/g3_4/q1.gif", share + "bunpo-drill/choices/g4_1/a1.gif",
                                 share + "bunpo-drill/title/g4_1.gif", share + "bunpo-drill/title/r7b.gif",
-                                share + "bunpo-drill/sound/gokaku.wav", share + "applications/" + id + ".desktop",
+                                share + "bunpo-drill/sound/gokaku.wav", share + "bunpo-drill/grammar-points.tsv",
+                                share + "applications/" + id + ".desktop",
                                 share + "metainfo/" + id + ".metainfo.xml",
                                 share + "doc/bunpo-drill/GPL-3.0-or-later.txt",
                                 share + "doc/bunpo-drill/CC-BY-SA-4.0.txt", share + "doc/bunpo-drill/copyright"})
@@ -125,6 +127,35 @@ void TestInstall::installedDataIsSound()
                 {QStringLiteral("check"), installed(QStringLiteral(BUNPO_INSTALL_DATADIR "/bunpo-drill"))});
     QVERIFY(check.waitForFinished(120000));
     QVERIFY2(check.exitCode() == 0, check.readAll().constData());
+}
+
+// A teacher's source folder without a grammar list of its own: the installed bunpo-bank checks
+// its notes' points against the list installed with the data, and names that list.
+void TestInstall::installedToolFindsTheInstalledGrammarList()
+{
+    QTemporaryDir source;
+    QVERIFY(source.isValid());
+    const QDir bank(QStringLiteral(BUNPO_SOURCE_DIR "/tests/notebank"));
+    for (const QString &name : bank.entryList({QStringLiteral("*.csv")}, QDir::Files))
+        QVERIFY(QFile::copy(bank.filePath(name), QDir(source.path()).filePath(name)));
+    QFile g4(QDir(source.path()).filePath(QStringLiteral("g4_2.csv")));
+    QVERIFY(g4.open(QIODevice::Append));
+    g4.write("この　ほんは　（　）です。,たかい,たかく,たかくて,たかかった,1,4-999,This book is expensive.,"
+             "たかい: an い-adjective ends in い before です.\n");
+    g4.close();
+
+    QProcess check;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("BUNPO_KANJIDIC"), source.filePath(QStringLiteral("none")));
+    check.setProcessEnvironment(environment);
+    check.start(installed(QStringLiteral(BUNPO_INSTALL_BINDIR "/bunpo-bank")), {QStringLiteral("check-source"), source.path()});
+    QVERIFY(check.waitForFinished(120000));
+    const QString out = QString::fromUtf8(check.readAllStandardOutput());
+    QCOMPARE(check.exitCode(), 1);
+    const QString list = QDir::cleanPath(installed(QStringLiteral(BUNPO_INSTALL_DATADIR "/bunpo-drill/grammar-points.tsv")));
+    QVERIFY2(out.contains(QStringLiteral("g4_2.csv:6: point \"4-999\" is not in ") + list), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("1 problem")), qPrintable(out));
 }
 
 BUNPO_TEST_MAIN(TestInstall)

@@ -1,5 +1,6 @@
-// The Menu screen on real widgets: what it shows when it opens, and the switch between the
-// menu view and the explanation view.
+// The Menu screen on real widgets: what it shows when it opens, the switch between the menu
+// view and the explanation view, and the explanation's two languages as a screen reader and
+// a sighted learner meet them.
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/Program.h"
@@ -14,6 +15,8 @@
 #include "widgets/PictureLabel.h"
 #include "widgets/ScreenWindow.h"
 
+#include <QAccessible>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
@@ -38,6 +41,25 @@ QString visibleControls(ScreenWindow *w)
     return shown.join(QLatin1Char(' '));
 }
 
+// What a screen reader is given for the control: its name and description.
+QString heard(QWidget *control)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+    return face ? face->text(QAccessible::Name) + QStringLiteral(" | ") + face->text(QAccessible::Description) : QString();
+}
+
+// The explanation as its text file in the source tree gives it, its lines joined, and the
+// key that switches languages at the end.
+QString explanationText(const QString &language)
+{
+    QFile file(QStringLiteral(BUNPO_SOURCE_DIR "/src/menu/explanation-%1.txt").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString key = language == QLatin1String("ja") ? QStringLiteral("English: E.") : QStringLiteral("Japanese: E.");
+    return lines.join(QLatin1Char(' ')) + QLatin1Char(' ') + key;
+}
+
 } // namespace
 
 class TestMenu : public QObject
@@ -54,6 +76,10 @@ private Q_SLOTS:
     void keyboard();
     void focusStaysWhenTheWindowComesBack_data();
     void focusStaysWhenTheWindowComesBack();
+    void explanationLanguages_data();
+    void explanationLanguages();
+    void explanationHeardAsTheFocusLands_data();
+    void explanationHeardAsTheFocusLands();
 
 private:
     ScreenWindow *menuWindow() { return m_program->menu().window(); }
@@ -222,6 +248,107 @@ void TestMenu::focusStaysWhenTheWindowComesBack()
     away(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("settingsButton"));
+}
+
+void TestMenu::explanationLanguages_data()
+{
+    // Steps: o opens the explanation (its button), e presses E, c clicks the picture, r the
+    // return button, x presses Escape. After each: the language on show, or "-" for the menu view.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("opens in Japanese") << "o" << "ja";
+    QTest::newRow("E to English and back") << "oee" << "ja en ja";
+    QTest::newRow("a click to English and back") << "occ" << "ja en ja";
+    QTest::newRow("E, then a click back") << "oec" << "ja en ja";
+    QTest::newRow("each opening in Japanese") << "oeroc" << "ja en - ja en";
+    QTest::newRow("after Escape too") << "ocxo" << "ja en - ja";
+    QTest::newRow("E does nothing in the menu view") << "eoxe" << "- ja - -";
+}
+
+// What a learner sees and a screen reader is given in each language: the picture and its
+// tooltip, and on the return button, which holds the focus, the text of the picture.
+void TestMenu::explanationLanguages()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, after);
+
+    ScreenWindow *w = menuWindow();
+    PictureLabel *picture = w->image(QStringLiteral("explanation"));
+    PictureButton *returnButton = w->button(QStringLiteral("returnButton"));
+    const QStringList expected = after.split(QLatin1Char(' '));
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        switch (steps[i].toLatin1()) {
+        case 'o': QTest::mouseClick(w->button(MenuControl::ExplainButton), Qt::LeftButton); break;
+        case 'e': QTest::keyClick(w->focusWidget(), Qt::Key_E); break;
+        case 'c': QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(200, 120)); break;
+        case 'r': QTest::mouseClick(returnButton, Qt::LeftButton); break;
+        case 'x': QTest::keyClick(w->focusWidget(), Qt::Key_Escape); break;
+        }
+        const QString step = QStringLiteral("step %1 (%2)").arg(i + 1).arg(steps[i]);
+        if (expected[i] == QLatin1String("-")) {
+            QVERIFY2(!picture->isVisible(), qPrintable(step));
+            QVERIFY2(w->button(QStringLiteral("explainButton"))->isVisible(), qPrintable(step));
+            continue;
+        }
+        const bool japanese = expected[i] == QLatin1String("ja");
+        QVERIFY2(picture->isVisible(), qPrintable(step));
+        const QImage shown = picture->picture().toImage();
+        const QImage designed = ScreenWindow::builtinPicture(japanese ? QStringLiteral(":/pictures/menu/explanation.bmp")
+                                                                      : QStringLiteral(":/pictures/menu/explanation-en.bmp"),
+                                                             w->devicePixelRatioF()).toImage();
+        QVERIFY2(shown == designed, qPrintable(step));
+        QCOMPARE(picture->size(), QSize(523, 468));
+        QCOMPARE(picture->toolTip(), japanese ? QStringLiteral("English: E or click") : QStringLiteral("Japanese: E or click"));
+        QCOMPARE(w->focusWidget(), returnButton);
+        QCOMPARE(heard(returnButton), QStringLiteral("戻る | ") + explanationText(expected[i]));
+    }
+    // The menu buttons stay as they were: no control was added.
+    QCOMPARE(w->findChildren<QAbstractButton *>().size(), 5);
+}
+
+void TestMenu::explanationHeardAsTheFocusLands_data()
+{
+    QTest::addColumn<bool>("byKeys"); // Tab to the explanation button and Return; else a click
+    QTest::addColumn<bool>("englishBefore"); // the last opening was left in English
+
+    QTest::newRow("by keys") << true << false;
+    QTest::newRow("by a click") << false << false;
+    QTest::newRow("by keys, left in English before") << true << true;
+    QTest::newRow("by a click, left in English before") << false << true;
+}
+
+// A screen reader speaks what the control carries when the focus lands on it: the Japanese
+// text is on the return button by then, never the text of the opening before.
+void TestMenu::explanationHeardAsTheFocusLands()
+{
+    QFETCH(bool, byKeys);
+    QFETCH(bool, englishBefore);
+
+    ScreenWindow *w = menuWindow();
+    if (englishBefore) {
+        QTest::mouseClick(w->button(MenuControl::ExplainButton), Qt::LeftButton);
+        QTest::keyClick(w->focusWidget(), Qt::Key_E);
+        QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+        QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("explainButton"));
+    }
+
+    QStringList landed;
+    const QMetaObject::Connection watch = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+        if (now)
+            landed.append(now->objectName() + QStringLiteral(": ") + heard(now));
+    });
+    if (byKeys) {
+        while (w->focusWidget() != w->button(MenuControl::ExplainButton))
+            QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        landed.clear();
+        QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    } else {
+        QTest::mouseClick(w->button(MenuControl::ExplainButton), Qt::LeftButton);
+    }
+    disconnect(watch);
+    QVERIFY2(!landed.isEmpty(), "the focus did not move");
+    QCOMPARE(landed.last(), QStringLiteral("returnButton: 戻る | ") + explanationText(QStringLiteral("ja")));
 }
 
 BUNPO_TEST_MAIN(TestMenu)

@@ -29,8 +29,10 @@ LayoutTable controls()
          QStringLiteral("練習")},
         {{MenuControl::EndButton, "endButton"}, K::Button, 8085, 6405, 1875, 600, true, Builtin::MenuEndButton, QStringLiteral("Exit"), 0,
          QStringLiteral("終了")},
-        // Its picture is read when the explanation view first opens (MenuScreen).
-        {{MenuControl::Explanation, "explanation"}, K::Image, 1410, 285, 7845, 7020, false, QString(), QString()},
+        // Its picture is read when the explanation view opens (MenuScreen), in Japanese; E or
+        // a click on it switches to English and back.
+        {{MenuControl::Explanation, "explanation"}, K::Image, 1410, 285, 7845, 7020, false, QString(),
+         QStringLiteral("English: E or click")},
         {{MenuControl::GradeRangeLettering, "gradeRangeLettering"}, K::Image, 8445, 1365, 2505, 900, true, Builtin::GradeRangeLettering, QString()},
         {{MenuControl::TitleLettering, "titleLettering"}, K::Image, 645, 225, 9900, 870, true, Builtin::TitleLettering, QString()},
     };

@@ -4,7 +4,6 @@
 #include "app/SharedState.h"
 #include "error/ErrorGuard.h"
 #include "menu/MenuLayout.h"
-#include "widgets/BuiltinPictures.h"
 #include "widgets/ButtonKeys.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
@@ -29,6 +28,7 @@ ScreenWindow *MenuScreen::createWindow()
     };
     for (const auto &[control, handler] : handlers)
         ErrorGuard::connect(w->button(control), &PictureButton::clicked, w, [this, handler = handler] { (this->*handler)(); });
+    ErrorGuard::connect(w->image(MenuControl::Explanation), &PictureLabel::clicked, w, [this] { switchLanguage(); });
     w->setInitialFocus(w->button(MenuControl::EndButton));
     return w;
 }
@@ -43,6 +43,7 @@ void MenuScreen::load()
 void MenuScreen::bindKeys(ButtonKeys &keys)
 {
     keys.bindClick(Qt::Key_Escape, window()->button(MenuControl::ReturnButton));
+    keys.bind(Qt::Key_E, [this] { switchLanguage(); }, [this] { return explaining(); });
 }
 
 void MenuScreen::end()
@@ -68,15 +69,37 @@ constexpr MenuControl menuButtons[] = {MenuControl::EndButton, MenuControl::Dril
 void MenuScreen::showExplanation()
 {
     ScreenWindow *w = window();
+    // Every opening starts in Japanese. The text is on the return button before the buttons
+    // go and the focus lands on it, so that a screen reader says it with the button.
+    showExplanationIn(Explanation::Language::Japanese);
     for (const MenuControl button : menuButtons)
         w->button(button)->hide();
-    // The explanation picture stays unread until someone asks for it.
-    PictureLabel *explanation = w->image(MenuControl::Explanation);
-    if (!explanation->hasPicture())
-        explanation->setPicture(ScreenWindow::builtinPicture(Builtin::Explanation));
-    explanation->show();
+    w->image(MenuControl::Explanation)->show();
     w->button(MenuControl::ReturnButton)->show();
     keepFocusOn(w->button(MenuControl::ReturnButton));
+}
+
+void MenuScreen::switchLanguage()
+{
+    if (explaining())
+        showExplanationIn(Explanation::other(m_language));
+}
+
+void MenuScreen::showExplanationIn(Explanation::Language language)
+{
+    ScreenWindow *w = window();
+    m_language = language;
+    // The picture is read when it is asked for, not when the screen opens.
+    w->showBuiltinPicture(MenuControl::Explanation, Explanation::picture(language));
+    w->image(MenuControl::Explanation)->setToolTip(Explanation::switchHint(language));
+    // The focus stays on the return button while the language changes: its description
+    // changes under it.
+    w->button(MenuControl::ReturnButton)->setAccessibleDescription(Explanation::spoken(language));
+}
+
+bool MenuScreen::explaining() const
+{
+    return window() && window()->image(MenuControl::Explanation)->isVisible();
 }
 
 void MenuScreen::closeExplanation()

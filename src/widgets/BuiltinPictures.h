@@ -33,6 +33,7 @@ inline const QString MenuBackground = QStringLiteral(":/pictures/menu/background
 inline const QString TitleLettering = QStringLiteral(":/pictures/menu/title.gif");
 inline const QString GradeRangeLettering = QStringLiteral(":/pictures/menu/graderange.gif");
 inline const QString Explanation = QStringLiteral(":/pictures/menu/explanation.bmp");
+inline const QString ExplanationEnglish = QStringLiteral(":/pictures/menu/explanation-en.bmp");
 inline const QString ExplainButton = QStringLiteral(":/pictures/menu/explain.gif");
 inline const QString MenuSettingsButton = QStringLiteral(":/pictures/menu/settings.gif");
 inline const QString DrillButton = QStringLiteral(":/pictures/menu/drill.gif");

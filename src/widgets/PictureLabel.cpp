@@ -1,5 +1,7 @@
 #include "widgets/PictureLabel.h"
 
+#include <QMouseEvent>
+
 PictureLabel::PictureLabel(QWidget *parent) : QLabel(parent)
 {
     setAttribute(Qt::WA_NoMousePropagation);
@@ -17,4 +19,22 @@ void PictureLabel::setPicture(const QPixmap &picture)
     setPixmap(picture);
     if (!picture.isNull())
         resize(picture.deviceIndependentSize().toSize()); // a twice-density picture keeps its logical size
+}
+
+void PictureLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+    if (m_pressed)
+        event->accept();
+}
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT clicked();
 }

@@ -192,6 +192,13 @@ void ScreenWindow::showBuiltinPicturesFor(qreal devicePixelRatio)
     update();
 }
 
+void ScreenWindow::showBuiltinPictureAt(int key, const QString &resourcePath)
+{
+    PictureLabel *label = imageAt(key);
+    label->setPicture(builtinPicture(resourcePath, devicePixelRatioF()));
+    m_builtinPaths.insert(label->objectName(), resourcePath);
+}
+
 void ScreenWindow::open()
 {
     centre();

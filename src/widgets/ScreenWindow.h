@@ -76,6 +76,12 @@ public:
     // window moves to another screen.
     void showBuiltinPicturesFor(qreal devicePixelRatio);
 
+    // Gives an image another built-in picture at this window's density; it follows the
+    // window to a screen of another density as the pictures of the layout do.
+    template <typename Key>
+        requires std::is_enum_v<Key>
+    void showBuiltinPicture(Key image, const QString &resourcePath) { showBuiltinPictureAt(static_cast<int>(image), resourcePath); }
+
 Q_SIGNALS:
     // The user closed the window through its close box.
     void closeBoxPressed();
@@ -95,6 +101,7 @@ private:
     PictureButton *buttonAt(int key) const;
     PictureLabel *imageAt(int key) const;
     QLabel *labelAt(int key) const;
+    void showBuiltinPictureAt(int key, const QString &resourcePath);
     // Moves the window, frame included, to the middle of its screen's free area; before it is
     // framed, with the frame the last window had.
     void centre();
@@ -105,7 +112,7 @@ private:
     QColor m_background;
     QString m_backgroundPath;
     QPixmap m_backgroundPicture;
-    // The controls given a built-in picture when created, with its resource path.
+    // The controls that show a built-in picture, with its resource path.
     QHash<QString, QString> m_builtinPaths;
     QHash<QString, QWidget *> m_controls;
     std::vector<QWidget *> m_byKey;

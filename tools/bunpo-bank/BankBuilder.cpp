@@ -4,6 +4,7 @@
 #include "BankPainter.h"
 #include "FontPicker.h"
 #include "GifWriter.h"
+#include "RubyText.h"
 #include "ScreenReaderText.h"
 #include "SoundEffects.h"
 #include "SourceCheck.h"
@@ -58,12 +59,42 @@ bool writeGifs(const std::function<QImage(int scale)> &draw, const QString &path
     return writeGif(draw(1), path, transparent, error, comment) && writeGif(draw(2), twice, transparent, error, comment);
 }
 
+// The note pictures of a grade with notes: heading, meaning and note, and the same three as
+// the picture's text, one a line.
+bool writeNotes(const GradeSource &grade, const GrammarList &list, const BankPainter &painter, const QDir &dir,
+                QString *error)
+{
+    const QString notes = dir.filePath(QStringLiteral("note/") + grade.code);
+    if (!makeFolder(notes, error))
+        return false;
+    for (qsizetype n = 1; n <= grade.questions.size(); ++n) {
+        const QuestionSource &q = grade.questions.at(n - 1);
+        const GrammarPoint *point = list.find(q.point); // the source check found every one
+        const QString heading = point ? painter.noteHeading(point->name, point->meaning) : q.point;
+        const QString text = heading + QLatin1Char('\n') + RubyText::plainText(q.meaning) + QLatin1Char('\n')
+                             + RubyText::plainText(q.note);
+        if (!writeGifs([&](int scale) { return painter.note(heading, q.meaning, q.note, scale); },
+                       QStringLiteral("%1/n%2.gif").arg(notes).arg(n), std::nullopt, error, text))
+            return false;
+    }
+    return true;
+}
+
 bool writeBank(const BankSource &bank, const BankPainter &painter, const QString &root, QString *error)
 {
     const QDir dir(root);
     for (const QString &folder : dataFolders()) {
+        if (folder == QLatin1String("note"))
+            continue; // only when a grade has notes
         if (!makeFolder(dir.filePath(folder), error))
             return false;
+    }
+    for (const GradeSource &grade : bank.grades) {
+        if (grade.hasNotes && (!bank.grammar || !writeNotes(grade, *bank.grammar, painter, dir, error))) {
+            if (!bank.grammar)
+                *error = QStringLiteral("%1: no grammar list for its notes").arg(grade.file);
+            return false;
+        }
     }
     const QString title = dir.filePath(QStringLiteral("title"));
     for (const GradeSource &grade : bank.grades) {
@@ -109,7 +140,7 @@ bool writeBank(const BankSource &bank, const BankPainter &painter, const QString
 const QStringList &dataFolders()
 {
     static const QStringList folders = {QStringLiteral("answer"), QStringLiteral("title"), QStringLiteral("question"),
-                                        QStringLiteral("choices"), QStringLiteral("sound")};
+                                        QStringLiteral("choices"), QStringLiteral("sound"), QStringLiteral("note")};
     return folders;
 }
 
@@ -142,8 +173,14 @@ Result build(const QString &sourceDir, const QString &outDir, QTextStream &out, 
     qsizetype questions = 0;
     for (const GradeSource &grade : bank.grades)
         questions += grade.questions.size();
+    QStringList noted;
+    for (const GradeSource &grade : bank.grades) {
+        if (grade.hasNotes)
+            noted.append(grade.code);
+    }
     out << "bunpo-bank build: " << bank.grades.size() << " grades, " << questions << " questions written to "
-        << outDir << '\n';
+        << outDir << (noted.isEmpty() ? QString() : QStringLiteral("; notes for ") + noted.join(QStringLiteral(", ")))
+        << '\n';
     return Built;
 }
 

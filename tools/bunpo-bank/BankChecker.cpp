@@ -9,6 +9,7 @@
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
 #include "error/RuntimeError.h"
+#include "platform/DataPictureLoader.h"
 #include "platform/PictureDensity.h"
 
 #include <QDir>
@@ -26,11 +27,12 @@ const PictureCheck::SizeRule QuestionRule{QSize(QuestionWidth, QuestionMaxHeight
 const PictureCheck::SizeRule ChoicesRule{QSize(ChoicesWidth, ChoicesHeight), true};
 const PictureCheck::SizeRule TitleRule{QSize(TitleMaxWidth, TitleMaxHeight), false};
 const PictureCheck::SizeRule ButtonRule{QSize(GradeButtonWidth, GradeButtonHeight), true};
+const PictureCheck::SizeRule NoteRule{QSize(NoteWidth, NoteHeight), true};
 
 class Checker
 {
 public:
-    explicit Checker(const QString &dataDir) : m_paths(dataDir) {}
+    explicit Checker(const QString &dataDir) : m_dataDir(dataDir), m_paths(dataDir) {}
 
     Report run()
     {
@@ -77,6 +79,34 @@ private:
                                .arg(size.height() * 2));
     }
 
+    // A grade has notes when its folder note/<code> is there: then every question has its note
+    // picture, carrying its heading, meaning and note as its text, one a line.
+    void checkNotes(const Grade &grade, int questions)
+    {
+        const QString folder = DataFile::locate(m_dataDir + QStringLiteral("\\note\\") + grade.code);
+        if (!QFileInfo(folder).isDir())
+            return;
+        for (int n = 1; n <= questions; ++n) {
+            const QString dataPath = m_dataDir + QStringLiteral("\\note\\%1\\n%2.gif").arg(grade.code).arg(n);
+            const qsizetype before = m_report.problems.size();
+            picture(dataPath, NoteRule);
+            if (m_report.problems.size() != before)
+                continue;
+            const QString file = DataFile::locate(dataPath);
+            try {
+                const QString text = DataPictureLoader::decode(file).text(QString::fromLatin1(DataPictureLoader::TextKey));
+                const QStringList lines = text.split(QLatin1Char('\n'));
+                if (lines.size() != 3 || lines.contains(QString()))
+                    add(file, QStringLiteral("its text holds %1; a note picture's text is three lines: the heading, "
+                                             "the meaning and the note")
+                                  .arg(text.isEmpty() ? QStringLiteral("nothing")
+                                                      : QStringLiteral("%1 line%2").arg(lines.size()).arg(lines.size() == 1 ? "" : "s")));
+            } catch (const RuntimeError &) {
+                // picture() has said what is wrong
+            }
+        }
+    }
+
     void checkGrade(const Grade &grade)
     {
         const QString answerPath = m_paths.answerFile(grade.answerFile);
@@ -120,8 +150,10 @@ private:
             picture(m_paths.questionPicture(grade.code, n), QuestionRule);
             picture(m_paths.choicesPicture(grade.code, n), ChoicesRule);
         }
+        checkNotes(grade, pictures);
     }
 
+    QString m_dataDir;
     DataPaths m_paths;
     Report m_report;
 };

@@ -7,7 +7,9 @@
 // bunpo-bank check DATA_DIR: reads a data folder the way the program will, with the program's
 // own catalogue, paths, answer-file reader and picture loader, and lists every problem at
 // once, each as "<file>: what is wrong". A picture's twice-density file ("q1@2x.gif"), where
-// present, is held to the same rules and must be exactly twice the picture's size.
+// present, is held to the same rules and must be exactly twice the picture's size. A grade with
+// a note folder (note/<code>) has a note picture for each question, 744 x 120, whose text is
+// its heading, meaning and note.
 namespace BankChecker {
 
 struct Report

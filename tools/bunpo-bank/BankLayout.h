@@ -42,6 +42,21 @@ constexpr int TitleMaxWidth = 327;
 constexpr int TitleMaxHeight = 37;
 constexpr int TitleFontPixels = 22;
 
+// Note picture: shown under the board after an answer. A yellow heading (the grammar point's
+// name and gloss, one line), then the sentence's meaning and the note in white, at most two
+// lines each, each line in a band that also holds its readings.
+constexpr int NoteWidth = 744;
+constexpr int NoteHeight = 120;
+constexpr int NoteMargin = 12;
+constexpr int NoteTop = 4;
+constexpr int NoteHeadingHeight = 22;
+constexpr int NoteHeadingFontPixels = 14;
+constexpr int NoteLineHeight = 23;
+constexpr int NoteFontPixels = 15;
+constexpr int NoteMaxLines = 2;
+constexpr int NoteGap = 2; // between the meaning and the note
+static_assert(NoteTop + NoteHeadingHeight + 2 * NoteMaxLines * NoteLineHeight + NoteGap <= NoteHeight);
+
 // Grade buttons: exactly the ladder's slots with their frame lines.
 constexpr int GradeButtonWidth = GradeButtonFace::Width;
 constexpr int GradeButtonHeight = GradeButtonFace::Height;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace BankLayout;
@@ -36,11 +37,16 @@ qreal baselineFor(const Font &font, qreal y)
 // The baseline of a line in the band [bandTop, bandTop + bandHeight): its em box centred in
 // the band, or, when it has readings, the readings and the em box together centred, so that
 // the text moves down by half of what its readings take and stays clear of the next band.
-qreal baselineInBand(const RubyLettering &font, const RubyText &text, qreal bandTop, qreal bandHeight)
+qreal baselineInBand(const RubyLettering &font, bool readings, qreal bandTop, qreal bandHeight)
 {
     const qreal em = font.ascent() + font.descent();
-    const qreal above = text.hasReadings() ? font.readingHeight() : 0.0;
+    const qreal above = readings ? font.readingHeight() : 0.0;
     return std::round(bandTop + (bandHeight - above - em) / 2 + above + font.ascent());
+}
+
+qreal baselineInBand(const RubyLettering &font, const RubyText &text, qreal bandTop, qreal bandHeight)
+{
+    return baselineInBand(font, text.hasReadings(), bandTop, bandHeight);
 }
 
 QString missingMessage(const QString &what, const QString &absent, const QString &families)
@@ -95,6 +101,8 @@ BankPainter::BankPainter()
     , m_smallChoiceFont(ChoiceRubyFontPixels, false)
     , m_numberFont(ChoiceFontPixels, true)
     , m_titleFont(TitleFontPixels, true)
+    , m_noteHeadingFont(NoteHeadingFontPixels, true)
+    , m_noteFont(NoteFontPixels, false)
 {
 }
 
@@ -216,4 +224,77 @@ QImage BankPainter::title(const QString &title, int scale) const
 QImage BankPainter::gradeButton(const QString &button, bool highlighted, int scale) const
 {
     return GradeButtonFace::draw(buttonOutline(button), highlighted, scale);
+}
+
+QList<RubyText> BankPainter::noteLines(const QString &text, RubyText *rest) const
+{
+    return LineBreaker::fill(parsed(text), NoteWidth - 2 * NoteMargin, NoteMaxLines,
+                             [this](const RubyText &s) { return m_noteFont.width(s); }, rest);
+}
+
+QString BankPainter::checkNoteText(const QString &text, const QString &what) const
+{
+    if (QString missing = missingText(what, m_noteFont, text); !missing.isEmpty())
+        return missing;
+    RubyText rest;
+    noteLines(text, &rest);
+    if (!rest.isEmpty())
+        return QStringLiteral("%1 is too long for its two lines in the note picture: %2 px of lettering more than "
+                              "fit (\"%3\" is left over; lines of %4 px)")
+            .arg(what)
+            .arg(std::ceil(m_noteFont.width(rest)))
+            .arg(rest.plain())
+            .arg(NoteWidth - 2 * NoteMargin);
+    return {};
+}
+
+QString BankPainter::checkMeaning(const QString &meaning) const
+{
+    return checkNoteText(meaning, QStringLiteral("the meaning"));
+}
+
+QString BankPainter::checkNote(const QString &note) const
+{
+    return checkNoteText(note, QStringLiteral("the note"));
+}
+
+QString BankPainter::noteHeading(const QString &name, const QString &gloss) const
+{
+    const qreal room = NoteWidth - 2 * NoteMargin;
+    const QString lead = name + QStringLiteral(" — ");
+    QStringList parts = gloss.split(QStringLiteral("; "));
+    while (parts.size() > 1 && m_noteHeadingFont.width(lead + parts.join(QStringLiteral("; "))) > room)
+        parts.removeLast();
+    QString heading = lead + parts.join(QStringLiteral("; "));
+    if (m_noteHeadingFont.width(heading) <= room)
+        return heading;
+    const QString ellipsis = QStringLiteral("…");
+    while (!heading.isEmpty() && m_noteHeadingFont.width(heading + ellipsis) > room) {
+        heading.chop(1);
+        if (!heading.isEmpty() && heading.back().isHighSurrogate())
+            heading.chop(1);
+    }
+    return heading.trimmed() + ellipsis;
+}
+
+QImage BankPainter::note(const QString &heading, const QString &meaning, const QString &note, int scale) const
+{
+    QImage image = canvas(NoteWidth, NoteHeight, Navy, scale);
+    QPainter p(&image);
+    prepare(p, scale);
+    m_noteHeadingFont.draw(p, QPointF(NoteMargin, baselineFor(m_noteHeadingFont, NoteTop + NoteHeadingHeight / 2.0)),
+                           heading, QColor(Yellow));
+    qreal top = NoteTop + NoteHeadingHeight;
+    for (const QString &text : {meaning, note}) {
+        // The lines of a text with readings all sit as low as the line with them, evenly spaced.
+        const QList<RubyText> lines = noteLines(text, nullptr);
+        const bool readings = std::any_of(lines.begin(), lines.end(), [](const RubyText &l) { return l.hasReadings(); });
+        for (const RubyText &line : lines) {
+            m_noteFont.draw(p, QPointF(NoteMargin, baselineInBand(m_noteFont, readings, top, NoteLineHeight)), line,
+                            White);
+            top += NoteLineHeight;
+        }
+        top += NoteGap;
+    }
+    return image;
 }

@@ -27,6 +27,9 @@ public:
     QString checkChoice(const QString &choice, const QString &name) const;
     QString checkTitle(const QString &title) const;
     QString checkButton(const QString &button) const;
+    // The meaning and the note of a question, each on at most two lines of the note picture.
+    QString checkMeaning(const QString &meaning) const;
+    QString checkNote(const QString &note) const;
 
     // The question on one or two lines: 578 wide, 36 or 72 high, white on navy. A line with
     // readings sits lower in its band by what the readings need.
@@ -42,6 +45,15 @@ public:
     // lettering of the built-in grade buttons.
     QImage gradeButton(const QString &button, bool highlighted, int scale = 1) const;
 
+    // The heading of a note picture as it is drawn: "name — gloss", the gloss's last parts
+    // (separated by "; ") left off while it is too long for one line, cut short with "…" if even
+    // its first part is.
+    QString noteHeading(const QString &name, const QString &gloss) const;
+    // The note picture: 744 x 120, navy; the heading in yellow, then the meaning and the note in
+    // white, their readings (if any) drawn over them as in the question. The heading is drawn as
+    // given (noteHeading() makes it fit); meaning and note must pass their checks.
+    QImage note(const QString &heading, const QString &meaning, const QString &note, int scale = 1) const;
+
     // The question's lines as question() sets them; empty when it does not fit.
     QList<RubyText> questionLines(const QString &question) const;
 
@@ -54,4 +66,9 @@ private:
     RubyLettering m_smallChoiceFont;
     MinchoText m_numberFont;
     MinchoText m_titleFont;
+    MinchoText m_noteHeadingFont;
+    RubyLettering m_noteFont;
+
+    QString checkNoteText(const QString &text, const QString &what) const;
+    QList<RubyText> noteLines(const QString &text, RubyText *rest) const;
 };

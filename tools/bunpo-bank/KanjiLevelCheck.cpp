@@ -55,16 +55,26 @@ void check(const BankSource &bank, const KanjiDictionary &dictionary, SourceErro
     for (const GradeSource &grade : bank.grades) {
         const int examGrade = examinationGrade(grade.index);
         for (const QuestionSource &q : grade.questions) {
+            const auto report = [&](const QString &where, const QStringList &above) {
+                if (!above.isEmpty())
+                    errors.append({grade.file, q.line,
+                                   QStringLiteral("%1%2 %3 above grade %4: give a reading or write it in kana")
+                                       .arg(where, listed(above),
+                                            above.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+                                       .arg(examGrade)});
+            };
             QStringList above;
             collect(q.question, examGrade, dictionary, above);
             for (const QString &choice : q.choices)
                 collect(choice, examGrade, dictionary, above);
-            if (!above.isEmpty())
-                errors.append({grade.file, q.line,
-                               QStringLiteral("%1 %2 above grade %3: give a reading or write it in kana")
-                                   .arg(listed(above), above.size() == 1 ? QStringLiteral("is")
-                                                                         : QStringLiteral("are"))
-                                   .arg(examGrade)});
+            report(QString(), above);
+            // The note picture is read by the same learner.
+            for (const auto &[name, text] : {std::pair{QStringLiteral("the meaning"), &q.meaning},
+                                             std::pair{QStringLiteral("the note"), &q.note}}) {
+                QStringList inNote;
+                collect(*text, examGrade, dictionary, inNote);
+                report(name + QStringLiteral(": "), inNote);
+            }
         }
     }
 }

@@ -12,7 +12,7 @@ const QString NoLineEnd = QStringLiteral("（「『【〔〈《［｛“‘([{")
 
 bool isIdeographicSpace(QChar c)
 {
-    return c == QChar(0x3000) || c == QLatin1Char(' ');
+    return c == QChar(0x3000) || c == QLatin1Char(' ') || c == QLatin1Char('\n');
 }
 
 bool isAsciiWordPart(QChar c)
@@ -116,6 +116,53 @@ QList<RubyText> twoLines(const RubyText &text, qreal maxWidth, const Measure &wi
     if (best < 0)
         return {};
     return {trimmed(whole, 0, best), trimmed(whole, best, letters.size())};
+}
+
+QList<RubyText> fill(const RubyText &text, qreal maxWidth, int maxLines, const Measure &width, RubyText *rest)
+{
+    const QString &letters = text.plain();
+    const qsizetype end = letters.size();
+    QList<RubyText> lines;
+    qsizetype start = 0;
+    const auto skipSpaces = [&] {
+        while (start < end && isIdeographicSpace(letters.at(start)))
+            ++start;
+    };
+    skipSpaces();
+    while (start < end && lines.size() < maxLines) {
+        if (width(trimmed(text, start, end)) <= maxWidth) {
+            lines.append(trimmed(text, start, end));
+            start = end;
+            break;
+        }
+        qsizetype atSpace = -1; // the last break at a space that fits
+        qsizetype anywhere = -1; // the last break the rules allow that fits
+        qsizetype forced = -1;   // the last cut that fits, whatever the rules say
+        for (qsizetype i = start + 1; i < end; ++i) {
+            if (!text.mayCutBefore(i) || (isIdeographicSpace(letters.at(i - 1)) && isIdeographicSpace(letters.at(i))))
+                continue;
+            if (width(trimmed(text, start, i)) > maxWidth)
+                break;
+            forced = i;
+            if (isIdeographicSpace(letters.at(i)))
+                atSpace = i;
+            else if (mayBreakBefore(letters, i))
+                anywhere = i;
+        }
+        qsizetype cut = atSpace >= 0 ? atSpace : anywhere >= 0 ? anywhere : forced;
+        if (cut < 0) {
+            // Not even one character fits: it goes on a line of its own.
+            cut = start + 1;
+            while (cut < end && !text.mayCutBefore(cut))
+                ++cut;
+        }
+        lines.append(trimmed(text, start, cut));
+        start = cut;
+        skipSpaces();
+    }
+    if (rest)
+        *rest = start < end ? trimmed(text, start, end) : RubyText();
+    return lines;
 }
 
 } // namespace LineBreaker

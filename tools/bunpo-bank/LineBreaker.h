@@ -19,4 +19,11 @@ using Measure = std::function<qreal(const RubyText &)>;
 // The lines, or an empty list when the text does not fit on two lines.
 QList<RubyText> twoLines(const RubyText &text, qreal maxWidth, const Measure &width);
 
+// English with Japanese words in it, filled line by line: each line takes as much as fits,
+// broken at a space where one lets it fit, else where the rules above allow a break between
+// Japanese characters, else (a word longer than a line) at the last character that fits. At
+// most maxLines lines; what does not fit on them goes to *rest (empty when all fits). A line
+// break in the text counts as a space.
+QList<RubyText> fill(const RubyText &text, qreal maxWidth, int maxLines, const Measure &width, RubyText *rest);
+
 } // namespace LineBreaker

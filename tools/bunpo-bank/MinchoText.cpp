@@ -44,13 +44,17 @@ int MinchoText::faceFor(char32_t c) const
     // Spaces and line breaks take the first face's width and draw nothing.
     if (c == U' ' || c == U'\n' || c == U'\t')
         return 0;
-    for (int i = 0; i < m_faces.size(); ++i) {
+    if (const auto known = m_faceOf.constFind(c); known != m_faceOf.constEnd())
+        return *known;
+    int face = -1;
+    for (int i = 0; i < m_faces.size() && face < 0; ++i) {
         // The face must be the one asked for: a substitute would pass any character.
         if (QFontInfo(m_faces.at(i)).family() == m_faces.at(i).family()
             && QFontMetricsF(m_faces.at(i)).inFontUcs4(c))
-            return i;
+            face = i;
     }
-    return -1;
+    m_faceOf.insert(c, face);
+    return face;
 }
 
 QString MinchoText::missing(const QString &text) const

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -43,4 +44,6 @@ private:
     int faceFor(char32_t c) const;
 
     QList<QFont> m_faces;
+    // faceFor's answers: asking the font system costs more than the rest of a layout.
+    mutable QHash<char32_t, int> m_faceOf;
 };

@@ -3,7 +3,10 @@
 #include "FontPicker.h"
 #include "KanjiDictionary.h"
 #include "KanjiLevelCheck.h"
+#include "NoteCheck.h"
 #include "SourceReader.h"
+
+#include <QDir>
 
 namespace SourceCheck {
 
@@ -27,6 +30,12 @@ void checkLettering(const BankSource &bank, const BankPainter &painter, SourceEr
                     !why.isEmpty())
                     errors.append({grade.file, q.line, why});
             }
+            if (!q.meaning.isEmpty())
+                if (const QString why = painter.checkMeaning(q.meaning); !why.isEmpty())
+                    errors.append({grade.file, q.line, why});
+            if (!q.note.isEmpty())
+                if (const QString why = painter.checkNote(q.note); !why.isEmpty())
+                    errors.append({grade.file, q.line, why});
         }
     }
 }
@@ -47,6 +56,22 @@ bool run(const QString &sourceDir, const BankPainter &painter, BankSource &bank,
         notes << "bunpo-bank: kanji levels are not checked: no kanji dictionary at " << dictionaryPath << " (" << why
               << "; the Debian package kanjidic installs it)\n";
 
+    if (NoteCheck::hasNotes(bank)) {
+        const QString listPath = GrammarList::locate(sourceDir);
+        if (listPath.isEmpty()) {
+            QStringList tried{QDir(sourceDir).filePath(GrammarList::fileName())};
+            tried += GrammarList::installedPaths();
+            errors.append({tried.first(), 0,
+                           QStringLiteral("missing: the points of the notes are ids of the grammar list, and there is "
+                                          "none here nor where bunpo-bank is installed (%1)")
+                               .arg(tried.mid(1).join(QStringLiteral(", ")))});
+        } else {
+            bank.grammar = GrammarList::read(listPath, errors);
+            if (bank.grammar)
+                NoteCheck::checkPoints(bank, *bank.grammar, errors);
+        }
+        NoteCheck::checkNotes(bank, errors);
+    }
     checkLettering(bank, painter, errors);
     return errors.size() == errorsBefore;
 }

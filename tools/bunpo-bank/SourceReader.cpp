@@ -17,6 +17,8 @@ namespace {
 const QStringList GradeHeader = {QStringLiteral("code"), QStringLiteral("title"), QStringLiteral("button")};
 const QStringList QuestionHeader = {QStringLiteral("question"), QStringLiteral("choice1"), QStringLiteral("choice2"),
                                     QStringLiteral("choice3"), QStringLiteral("choice4"), QStringLiteral("answer")};
+// What the drill shows after the answer: a grade file has all three after answer, or none.
+const QStringList NoteColumns = {QStringLiteral("point"), QStringLiteral("meaning"), QStringLiteral("note")};
 
 int characters(const QString &text)
 {
@@ -39,8 +41,10 @@ bool isHeader(const QStringList &fields, const QStringList &header)
     return true;
 }
 
-// Reads a CSV file whose first row must be `header`; the rows after it go to `rows`.
-bool readTable(const QString &path, const QStringList &header, QList<CsvReader::Row> &rows, SourceErrors &errors)
+// Reads a CSV file whose first row must be one of `headers`; the rows after it go to `rows`
+// and the header found to `found`.
+bool readTable(const QString &path, const QList<QStringList> &headers, QList<CsvReader::Row> &rows,
+               SourceErrors &errors, QStringList *found = nullptr)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -49,17 +53,36 @@ bool readTable(const QString &path, const QStringList &header, QList<CsvReader::
     }
     if (!CsvReader::parse(file.readAll(), path, rows, errors))
         return false;
-    const QString wanted = header.join(QLatin1Char(','));
+    const QString wanted = headers.first().join(QLatin1Char(','));
     if (rows.isEmpty()) {
         errors.append({path, 1, QStringLiteral("the file is empty; it begins with the header %1").arg(wanted)});
         return false;
     }
-    if (!isHeader(rows.first().fields, header)) {
-        errors.append({path, rows.first().line, QStringLiteral("the first row must be the header %1").arg(wanted)});
+    for (const QStringList &header : headers) {
+        if (isHeader(rows.first().fields, header)) {
+            if (found)
+                *found = header;
+            rows.removeFirst();
+            return true;
+        }
+    }
+    const QStringList &fields = rows.first().fields;
+    if (headers.size() > 1 && fields.size() > QuestionHeader.size() && fields.size() < headers.last().size()
+        && isHeader(fields.mid(0, QuestionHeader.size()), QuestionHeader)) {
+        QStringList named;
+        for (const QString &f : fields.mid(QuestionHeader.size()))
+            named.append(f.trimmed());
+        errors.append({path, rows.first().line,
+                       QStringLiteral("the header has %1 after answer; a grade file has all three of %2 or none")
+                           .arg(named.join(QLatin1Char(',')), NoteColumns.join(QLatin1Char(',')))});
         return false;
     }
-    rows.removeFirst();
-    return true;
+    QStringList names;
+    for (const QStringList &header : headers)
+        names.append(header.join(QLatin1Char(',')));
+    errors.append({path, rows.first().line,
+                   QStringLiteral("the first row must be the header %1").arg(names.join(QStringLiteral(" or ")))});
+    return false;
 }
 
 QString fieldCountText(qsizetype count, const QStringList &header)
@@ -87,16 +110,30 @@ QString readingsChecked(const QString &field, const QString &name, const QString
 
 void readQuestion(const CsvReader::Row &row, const QString &path, GradeSource &grade, SourceErrors &errors)
 {
-    if (row.fields.size() != QuestionHeader.size()) {
-        errors.append({path, row.line, fieldCountText(row.fields.size(), QuestionHeader)});
+    const QStringList header = grade.hasNotes ? QuestionHeader + NoteColumns : QuestionHeader;
+    if (row.fields.size() != header.size()) {
+        const bool notesUnnamed = !grade.hasNotes && row.fields.size() == header.size() + NoteColumns.size();
+        errors.append({path, row.line,
+                       notesUnnamed ? QStringLiteral("%1 fields, a row needs %2 (%3); a row with %4 needs them in the "
+                                                     "header too")
+                                          .arg(row.fields.size())
+                                          .arg(header.size())
+                                          .arg(header.join(QLatin1Char(',')), NoteColumns.join(QLatin1Char(',')))
+                                    : fieldCountText(row.fields.size(), header)});
         return;
     }
     QuestionSource q;
     q.line = row.line;
     bool complete = true;
-    for (qsizetype i = 0; i < QuestionHeader.size(); ++i) {
+    for (qsizetype i = 0; i < header.size(); ++i) {
         if (row.fields.at(i).trimmed().isEmpty()) {
-            errors.append({path, row.line, QStringLiteral("%1 is empty").arg(QuestionHeader.at(i))});
+            errors.append({path, row.line,
+                           QStringLiteral("%1 is empty%2")
+                               .arg(header.at(i),
+                                    i >= QuestionHeader.size()
+                                        ? QStringLiteral(": in a file with %1, every row fills all three")
+                                              .arg(NoteColumns.join(QLatin1Char(',')))
+                                        : QString())});
             complete = false;
         }
     }
@@ -147,14 +184,30 @@ void readQuestion(const CsvReader::Row &row, const QString &path, GradeSource &g
     else if (answer < 1 || answer > 4)
         errors.append({path, row.line, QStringLiteral("right choice %1 is outside 1 to 4").arg(answer)});
     q.answer = answer;
+
+    if (grade.hasNotes) {
+        q.point = row.fields.at(6).trimmed();
+        q.meaning = row.fields.at(7).trimmed();
+        q.note = row.fields.at(8).trimmed();
+        // The note picture wraps both itself; a line of its own would not fit its lines.
+        for (const auto &[name, text] : {std::pair{NoteColumns.at(1), &q.meaning}, std::pair{NoteColumns.at(2), &q.note}}) {
+            (void)readingsChecked(*text, name, path, row.line, errors);
+            if (text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r')))
+                errors.append({path, row.line,
+                               QStringLiteral("the %1 holds a line break; the note picture breaks its lines itself")
+                                   .arg(name)});
+        }
+    }
     grade.questions.append(q);
 }
 
 void readGrade(GradeSource &grade, SourceErrors &errors)
 {
     QList<CsvReader::Row> rows;
-    if (!readTable(grade.file, QuestionHeader, rows, errors))
+    QStringList header;
+    if (!readTable(grade.file, {QuestionHeader, QuestionHeader + NoteColumns}, rows, errors, &header))
         return;
+    grade.hasNotes = header.size() > QuestionHeader.size();
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (i >= BankLayout::MaxQuestions) {
             errors.append({grade.file, rows.at(i).line,
@@ -194,7 +247,7 @@ bool read(const QString &sourceDir, BankSource &bank, SourceErrors &errors)
         return false;
     }
     QList<CsvReader::Row> rows;
-    if (!readTable(bank.cataloguePath, GradeHeader, rows, errors))
+    if (!readTable(bank.cataloguePath, {GradeHeader}, rows, errors))
         return false;
 
     for (qsizetype i = 0; i < rows.size(); ++i) {

@@ -76,7 +76,8 @@ bool StagingFolder::commit(const QStringList &folders, QString *error)
     for (const QString &folder : folders) {
         const QString current = out.filePath(folder);
         const bool present = QFileInfo::exists(current) || QFileInfo(current).isSymLink();
-        if ((present && !move(current, oldDir.filePath(folder))) || !move(newDir.filePath(folder), current)) {
+        const bool written = QFileInfo::exists(newDir.filePath(folder));
+        if ((present && !move(current, oldDir.filePath(folder))) || (written && !move(newDir.filePath(folder), current))) {
             *error = QStringLiteral("%1: cannot replace the folder (is a file in it open, or the folder "
                                     "read-only?)")
                          .arg(current);

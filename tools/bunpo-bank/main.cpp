@@ -2,12 +2,15 @@
 // bunpo-bank build SOURCE_DIR OUT_DIR
 // bunpo-bank check DATA_DIR
 // bunpo-bank check-source SOURCE_DIR
+// bunpo-bank coverage SOURCE_DIR [--points FILE] [--require GRADE:N]...
 // bunpo-bank [COMMAND] --help | --version
-// Exit status: 0 done (or the data folder is sound), 1 bad source (or problems found), 2 usage.
+// Exit status: 0 done (or the data folder is sound, or the banks cover what is required), 1 bad
+// source (or problems found, or too few points drilled), 2 usage.
 
 #include "app/CommandLineHelp.h"
 #include "BankBuilder.h"
 #include "BankChecker.h"
+#include "Coverage.h"
 #include "SourceCheck.h"
 
 #include <QCommandLineParser>
@@ -28,6 +31,8 @@ int usage(QTextStream &err, const QString &why = {})
     err << "usage: bunpo-bank build SOURCE_DIR OUT_DIR   draw the data folders from the text banks\n"
            "       bunpo-bank check DATA_DIR             check a data folder as the program reads it\n"
            "       bunpo-bank check-source SOURCE_DIR    check the text banks as build would, drawing nothing\n"
+           "       bunpo-bank coverage SOURCE_DIR [--points FILE] [--require GRADE:N]...\n"
+           "                                             list the grammar points the banks drill\n"
            "       bunpo-bank [COMMAND] --help\n";
     return UsageError;
 }
@@ -41,15 +46,23 @@ struct Command
 
 const Command build{"build",
                     "Reads the question banks of SOURCE_DIR (grades.csv and one CSV file a grade), draws the\n"
-                    "question, choices, title and grade-button pictures and the sounds, and replaces the five\n"
-                    "data folders of OUT_DIR (answer, question, choices, title, sound) in one go. A mistake in a\n"
-                    "bank is named with its file and line, and then nothing is changed.",
+                    "question, choices, title and grade-button pictures, the sounds and the notes of the grades\n"
+                    "that have them, and replaces the data folders of OUT_DIR (answer, question, choices, title,\n"
+                    "sound, note) in one go. A mistake in a bank is named with its file and line, and then\n"
+                    "nothing is changed.",
                     {"SOURCE_DIR", "The folder of the text question banks.", "OUT_DIR",
                      "The data folder to write; made when missing."}};
 const Command checkSource{"check-source",
                           "Checks the text banks of SOURCE_DIR as build does (rows, readings, lettering, the kanji of\n"
-                          "each grade against the installed KANJIDIC) and draws nothing.",
+                          "each grade against the installed KANJIDIC, the notes against the grammar list) and draws\n"
+                          "nothing.",
                           {"SOURCE_DIR", "The folder of the text question banks."}};
+const Command coverage{"coverage",
+                       "Lists, per examination grade (4: g4_1 to g4_3, 3: g3_1 to g3_4), the grammar points of the\n"
+                       "list that the banks of SOURCE_DIR drill, with their questions, and those they do not; the\n"
+                       "points first drilled in each level; our own labels (numbers from 901), never counted; and\n"
+                       "every question whose point is above its grade or in no list, which fails the command.",
+                       {"SOURCE_DIR", "The folder of the text question banks."}};
 const Command check{"check",
                     "Reads the data folder DATA_DIR the way the program will and lists every problem found.",
                     {"DATA_DIR", "The data folder to check."}};
@@ -57,9 +70,8 @@ const Command check{"check",
 // Reads the arguments of one command. Returns the exit status when it ends here (--help or a
 // mistake); otherwise leaves the command's own arguments in `values`.
 std::optional<int> readCommand(const Command &command, const QStringList &arguments, QStringList &values,
-                               QTextStream &out, QTextStream &err)
+                               QTextStream &out, QTextStream &err, QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(command.description));
     const QCommandLineOption help = parser.addHelpOption();
     for (qsizetype i = 0; i + 1 < command.arguments.size(); i += 2)
@@ -74,6 +86,26 @@ std::optional<int> readCommand(const Command &command, const QStringList &argume
     if (values.size() != command.arguments.size() / 2)
         return usage(err);
     return std::nullopt;
+}
+
+std::optional<int> readCommand(const Command &command, const QStringList &arguments, QStringList &values,
+                               QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    return readCommand(command, arguments, values, out, err, parser);
+}
+
+// "4:30" -> grade 4, at least 30 listed points.
+std::optional<Coverage::Requirement> requirement(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool gradeOk = false, pointsOk = false;
+    const Coverage::Requirement r{parts.at(0).toInt(&gradeOk), parts.at(1).toInt(&pointsOk)};
+    if (!gradeOk || !pointsOk || (r.examGrade != 4 && r.examGrade != 3) || r.points < 0)
+        return std::nullopt;
+    return r;
 }
 
 } // namespace
@@ -97,11 +129,12 @@ int main(int argc, char **argv)
         "  build SOURCE_DIR OUT_DIR   draw the data folders from the text banks\n"
         "  check DATA_DIR             check a data folder as the program reads it\n"
         "  check-source SOURCE_DIR    check the text banks as build would, drawing nothing\n"
+        "  coverage SOURCE_DIR        list the grammar points the banks drill, per grade\n"
         "\n"
         "bunpo-bank COMMAND --help tells more of each."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("build, check or check-source"),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("build, check, check-source or coverage"),
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
     // Whatever follows the command is the command's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
@@ -148,6 +181,32 @@ int main(int argc, char **argv)
         if (!QFileInfo(values.at(0)).isDir())
             return usage(err, QStringLiteral("%1 is not a folder").arg(values.at(0)));
         return SourceCheck::command(values.at(0), out, err);
+    }
+    if (command == QLatin1String(coverage.name)) {
+        QCommandLineParser coverageParser;
+        const QCommandLineOption points(QStringLiteral("points"),
+                                        QStringLiteral("The grammar list to count against (default: SOURCE_DIR/"
+                                                       "grammar-points.tsv, else the one installed with bunpo-bank)."),
+                                        QStringLiteral("FILE"));
+        const QCommandLineOption require(QStringLiteral("require"),
+                                         QStringLiteral("Fail unless examination grade GRADE (4 or 3) drills at least N "
+                                                        "listed points; may be given for each grade."),
+                                         QStringLiteral("GRADE:N"));
+        coverageParser.addOptions({points, require});
+        if (const auto status = readCommand(coverage, commandArguments, values, out, err, coverageParser))
+            return *status;
+        if (!QFileInfo(values.at(0)).isDir())
+            return usage(err, QStringLiteral("%1 is not a folder").arg(values.at(0)));
+        QList<Coverage::Requirement> required;
+        for (const QString &text : coverageParser.values(require)) {
+            const std::optional<Coverage::Requirement> r = requirement(text);
+            if (!r)
+                return usage(err, QStringLiteral("--require %1: give GRADE:N, GRADE 4 or 3 and N a count").arg(text));
+            required.append(*r);
+        }
+        if (coverageParser.isSet(points) && !QFileInfo(coverageParser.value(points)).isFile())
+            return usage(err, QStringLiteral("--points %1: no such file").arg(coverageParser.value(points)));
+        return Coverage::command(values.at(0), coverageParser.value(points), required, out, err);
     }
     return usage(err, QStringLiteral("unknown command \"%1\"").arg(command));
 }

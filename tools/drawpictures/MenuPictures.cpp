@@ -11,10 +11,13 @@
 #include "SeededRandom.h"
 #include "TransparentKey.h"
 
+#include <QFile>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QStringDecoder>
 #include <QTransform>
 
 #include <algorithm>
@@ -22,6 +25,8 @@
 #include <functional>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -347,47 +352,93 @@ QImage gradeRange(int scale)
     return keyTransparent(image, Palette::blackKey, upperSky, 64);
 }
 
-QImage explanation(int scale)
+// The explanation: sixteen lines of white Mincho on dark blue, 25 px apart with the first line
+// box at y 14 and a margin of 14 px; below the last line stays empty for the return button.
+// Each language's text is one file of the program's (src/menu), one line of the picture a
+// line of the file, which the program also hands to screen readers.
+const QColor explanationBlue(0x33, 0x33, 0x99);
+constexpr int explanationLines = 16;
+constexpr int explanationMargin = 14;
+constexpr int explanationWidth = 523 - 2 * explanationMargin; // what a line may take
+
+[[noreturn]] void refuseExplanation(const QString& file, int line, const QString& what)
 {
-    const QSize size(523, 468);
-    QImage image(size * scale, QImage::Format_RGB32);
-    image.fill(QColor(0x33, 0x33, 0x99));
-    const QStringList lines = {
-        QStringLiteral("「文法ドリル」は、日本に住む外国人のための日本語能力"),
-        QStringLiteral("試験の３級と４級の文法問題を練習するドリルです。"),
-        QStringLiteral("４級は６０問ずつ三つのグループに、３級は６０問・"),
-        QStringLiteral("５０問・４０問・５０問の四つのグループに分かれて"),
-        QStringLiteral("います。全部で３８０問です。"),
-        QStringLiteral("はじめに「設定」をクリックして、級とグループを選ん"),
-        QStringLiteral("でください。問題はランダムに出ます。いちばん適当な"),
-        QStringLiteral("答えを「解答」の中からクリックしてください。正解か"),
-        QStringLiteral("どうかが判定されて音が鳴り、正しい答えに○が付き"),
-        QStringLiteral("ます。正解は１問１００点、５問続けて正解すると"),
-        QStringLiteral("ボーナスとして１０００点がもらえます。まちがえる"),
-        QStringLiteral("と１００点引かれ、画面の下の電車が前に進みます。"),
-        QStringLiteral("５回まちがえると、電車の前の風船が割れて、得点が"),
-        QStringLiteral("半分になります。１００００点になれば合格です。"),
-        QStringLiteral("３級には日本語独特の表現が多く出てくるので、少し"),
-        QStringLiteral("むずかしいかもしれません。がんばってください。"),
-    };
-    QFont font = FontPicker::mincho(16);
+    if (line > 0)
+        std::fprintf(stderr, "drawpictures: src/%s:%d: %s\n", qPrintable(file), line, qPrintable(what));
+    else
+        std::fprintf(stderr, "drawpictures: src/%s: %s\n", qPrintable(file), qPrintable(what));
+    std::exit(1);
+}
+
+// The lines of an explanation text, as compiled in from src/ ("menu/explanation-ja.txt").
+QStringList explanationText(const QString& file)
+{
+    QFile source(QStringLiteral(":/") + file);
+    if (!source.open(QIODevice::ReadOnly))
+        refuseExplanation(file, 0, source.errorString());
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(source.readAll());
+    if (utf8.hasError())
+        refuseExplanation(file, 0, QStringLiteral("is not UTF-8"));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() != explanationLines)
+        refuseExplanation(file, 0, QStringLiteral("holds %1 lines; the picture has %2").arg(lines.size()).arg(explanationLines));
+    return lines;
+}
+
+// The explanation's blue ground with `drawLine` called for every line of the file, the
+// painter scaled to layout pixels; drawLine returns the width the line took.
+QImage explanationPicture(int scale, const QString& file, const QFont& font,
+                          const std::function<double(QPainter&, const QString&, QPoint)>& drawLine)
+{
+    const QStringList lines = explanationText(file);
+    QImage image(QSize(523, 468) * scale, QImage::Format_RGB32);
+    image.fill(explanationBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     Canvas::scaleTo(p, scale);
     p.setFont(font);
     p.setPen(Qt::white);
-    const QFontMetrics metrics(font);
-    // Every character on a 17 px grid, lines 25 px apart, the first line box at y 14.
+    const int ascent = QFontMetrics(font).ascent();
     for (int i = 0; i < lines.size(); ++i) {
         Lettering::requireGlyphs(font, lines[i]);
-        const int top = 14 + 25 * i;
-        int x = 14;
-        for (const QChar c : lines[i]) {
-            p.drawText(QPoint(x, top + metrics.ascent()), QString(c));
-            x += 17;
-        }
+        const int top = 14 + 25 * i; // the line box's top
+        const double width = drawLine(p, lines[i], QPoint(explanationMargin, top + ascent));
+        if (width > explanationWidth)
+            refuseExplanation(file, i + 1, QStringLiteral("is %1 px wide; a line takes at most %2").arg(width).arg(explanationWidth));
     }
     return image;
+}
+
+QImage japaneseExplanation(int scale)
+{
+    // Every character on a 17 px grid; a space between words takes half a step.
+    return explanationPicture(scale, QStringLiteral("menu/explanation-ja.txt"), FontPicker::mincho(16),
+                              [](QPainter& p, const QString& line, QPoint at) {
+                                  int x = at.x();
+                                  for (const QChar c : line) {
+                                      if (c == QLatin1Char(' ')) {
+                                          x += 8;
+                                          continue;
+                                      }
+                                      p.drawText(QPoint(x, at.y()), QString(c));
+                                      x += 17;
+                                  }
+                                  return x - at.x() - 1.0; // the last glyph is 16 px wide
+                              });
+}
+
+QImage englishExplanation(int scale)
+{
+    // The same face and size, set as running text.
+    const QFont font = FontPicker::mincho(16);
+    return explanationPicture(scale, QStringLiteral("menu/explanation-en.txt"), font,
+                              [font](QPainter& p, const QString& line, QPoint at) {
+                                  p.drawText(at, line);
+                                  return QFontMetricsF(font).horizontalAdvance(line);
+                              });
 }
 
 QImage icon(int scale)
@@ -410,7 +461,8 @@ QList<PictureRecipe> menuPictures()
     list << PictureRecipe{QStringLiteral("menu/background.jpg"), Format::Jpeg, QSize(750, 523), {}, background};
     list << PictureRecipe{QStringLiteral("menu/title.gif"), Format::Gif, QSize(660, 58), Palette::blackKey, title};
     list << PictureRecipe{QStringLiteral("menu/graderange.gif"), Format::Gif, QSize(167, 60), Palette::blackKey, gradeRange};
-    list << PictureRecipe{QStringLiteral("menu/explanation.bmp"), Format::Bmp24, QSize(523, 468), {}, explanation};
+    list << PictureRecipe{QStringLiteral("menu/explanation.bmp"), Format::Bmp24, QSize(523, 468), {}, japaneseExplanation};
+    list << PictureRecipe{QStringLiteral("menu/explanation-en.bmp"), Format::Bmp24, QSize(523, 468), {}, englishExplanation};
     list << button(QStringLiteral("menu/explain.gif"), QStringLiteral("説明"));
     list << button(QStringLiteral("menu/settings.gif"), QStringLiteral("設定"));
     list << button(QStringLiteral("menu/drill.gif"), QStringLiteral("練習"));
