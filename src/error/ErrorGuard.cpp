@@ -1,5 +1,6 @@
 #include "error/ErrorGuard.h"
 
+#include <QByteArray>
 #include <cstdio>
 #include <cstdlib>
 
