@@ -112,6 +112,7 @@ private Q_SLOTS:
     void questionAndJudgements();
     void bonusAndHalvingAreToldWithTheNextFocusMove();
     void halvingAfterTheNextQuestionWaitsForTheNextAnswer();
+    void noteIsToldAfterTheJudgement();
     void passIsToldOnTheFocusedControl_data();
     void passIsToldOnTheFocusedControl();
 };
@@ -254,6 +255,29 @@ void TestScreenReader::halvingAfterTheNextQuestionWaitsForTheNextAnswer()
     rig.answer(true);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(log.last(), QStringLiteral("nextButton: 得点が半分になりました。得点　0点。　正解。　答えは　４　は。　得点　100点、連続　１。"));
+    QVERIFY(ReportedErrors::list().isEmpty());
+}
+
+void TestScreenReader::noteIsToldAfterTheJudgement()
+{
+    DrillBank bank(tenAnswers());
+    giveTexts(bank);
+    bank.addNotes();
+    DrillRig rig(bank);
+    rig.open();
+    FocusLog log(rig.window());
+    QVERIFY(QTest::qWaitForWindowActive(rig.window()));
+
+    // The note of the question answered, its lines kept apart, after the score.
+    rig.answer(false);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QCOMPARE(log.last(), QStringLiteral("nextButton: 不正解。　答えは　１　は。　得点　0点、連続　０。　") +
+                             DrillBank::noteText(1).replace(QLatin1Char('\n'), QStringLiteral("　")));
+    // The next answer tells the next question's note, not this one's.
+    QVERIFY(rig.next());
+    rig.answer(true);
+    QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
+    QVERIFY(log.last().endsWith(QStringLiteral("Why the right choice of question 2 fits.")));
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 

@@ -15,6 +15,15 @@ QString joined(const QStringList &parts)
     return kept.join(WideSpace);
 }
 
+// A text of several lines (a note: heading, meaning, why) as one, its lines kept apart.
+QString oneLine(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = line.trimmed();
+    return joined(lines);
+}
+
 } // namespace
 
 QString DrillNarrator::choiceNumber(int choice)
@@ -104,7 +113,7 @@ QString DrillNarrator::judgement(const Judgement &j)
     // The news came first: the score told here already holds a halving told with it.
     return joined({takeNews(), j.right ? rightWord() : wrongWord(), right, scoreAndRun,
                    j.missLimit ? missLimitWords() : QString(), j.bonus ? bonusWords() : QString(),
-                   j.pass ? passWords() : QString(), j.note});
+                   j.pass ? passWords() : QString(), oneLine(j.note)});
 }
 
 void DrillNarrator::scoreHalved(const QString &scoreText)

@@ -7,6 +7,7 @@
 #include "bank/GradeBankCheck.h"
 #include "bank/GradeCatalogue.h"
 #include "drill/DrillLayout.h"
+#include "drill/NotePanel.h"
 #include "error/ErrorGuard.h"
 #include "error/RuntimeError.h"
 #include "platform/MutableSoundPlayer.h"
@@ -17,6 +18,7 @@
 #include "widgets/PictureLabel.h"
 #include "widgets/Twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 DrillScreen::DrillScreen(AppContext &ctx) : Screen(ctx), m_selector(ctx.random, ctx.clock)
@@ -40,6 +42,11 @@ Stage *DrillScreen::stage(DrillStage which) const
         return ui.passAfterBonusStage;
     }
     return nullptr;
+}
+
+QString DrillScreen::currentNoteText() const
+{
+    return ui.notePanel ? ui.notePanel->text() : QString();
 }
 
 ScreenWindow *DrillScreen::createWindow()
@@ -102,6 +109,7 @@ void DrillScreen::unloaded()
     // The stages go with the window (the unload stops their timers); a sound still playing
     // ends with the screen.
     ui = Controls{};
+    m_note = {};
     context.sound.stop();
 }
 
@@ -137,6 +145,15 @@ void DrillScreen::load()
     GradeBankCheck::checkAnswers(m_answerFilePath, state.questionCount, m_session.answers());
     GradeBankCheck::checkPictures(paths, m_gradeCode, state.questionCount);
 
+    // Notes are the grade's: the panel is there for every question, so the window never
+    // changes size during the drill. Their pictures are checked by their headers alone.
+    if (state.notesWanted && QFileInfo(DataFile::locate(paths.noteFolder(m_gradeCode))).isDir()) {
+        GradeBankCheck::checkNotePictures(paths, m_gradeCode, state.questionCount, NotePanel::Size,
+                                          ui.questionPicture->devicePixelRatioF());
+        ui.notePanel = new NotePanel(window());
+        window()->addBelow(ui.notePanel);
+    }
+
     // Clears the repeat window; its length is half the question count, rounded down.
     m_selector.start(state.questionCount);
     drawQuestion();
@@ -167,6 +184,27 @@ void DrillScreen::showQuestion()
     for (int choice = 1; choice <= 4; ++choice)
         ui.choiceButtons[std::size_t(choice - 1)]->setAccessibleName(m_narrator.choiceName(choice));
     ui.choiceButtons[0]->setAccessibleDescription(m_narrator.questionDescription());
+    if (ui.notePanel)
+        readNote();
+}
+
+void DrillScreen::readNote()
+{
+    // Decoded now rather than at the evaluation stage, which then only has to show it.
+    m_note = {};
+    const QString path = DataPaths(context.state.baseDir).notePicture(m_gradeCode, m_session.question());
+    try {
+        const PictureWithText note = context.pictures.loadWithText(path, ui.notePanel->devicePixelRatioF());
+        const QSize size = note.picture.deviceIndependentSize().toSize();
+        if (size != NotePanel::Size)
+            throw RuntimeError(RuntimeError::Kind::NotAPicture, DataFile::locate(path),
+                               QStringLiteral("%1×%2; a note is %3×%4")
+                                   .arg(size.width()).arg(size.height())
+                                   .arg(NotePanel::Size.width()).arg(NotePanel::Size.height()));
+        m_note = {note.picture, note.text};
+    } catch (const RuntimeError &error) {
+        m_noteWarnings.warn(error.subject(), QStringLiteral("note not shown: ") + error.message());
+    }
 }
 
 void DrillScreen::describe(PictureLabel *picture, const QString &text)
@@ -222,6 +260,9 @@ void DrillScreen::evaluate()
     const DrillSession::Evaluation e = m_session.evaluate();
     ui.ring->move(ui.ring->x(), Twips::toPixels(e.ringTop));
     ui.ring->show();
+    // With the ring, after a right and a wrong answer alike, until the next question.
+    if (ui.notePanel && !m_note.picture.isNull())
+        ui.notePanel->showNote(m_note.picture, m_note.text);
     ui.scoreLabel->setText(e.scoreText);
     ui.runLabel->setText(e.runText);
 
@@ -239,7 +280,7 @@ void DrillScreen::evaluate()
     DrillNarrator::Judgement judgement{m_answeredRight, m_session.rightChoice(), ui.scoreLabel->text(), ui.runLabel->text(),
                                        e.opens == DrillSession::Sequence::MissLimit, e.bonusOpens,
                                        e.opens == DrillSession::Sequence::Pass,
-                                       QString()}; // NOTE PANEL HOOK: the note on show, currentNoteText(), goes here
+                                       currentNoteText()};
     const QString told = m_narrator.judgement(judgement);
 
     if (e.showNext) {
@@ -311,6 +352,8 @@ void DrillScreen::showPass()
 void DrillScreen::nextQuestion()
 {
     ui.ring->hide();
+    if (ui.notePanel)
+        ui.notePanel->clear();
     const bool hadFocus = window()->focusWidget() == ui.nextButton;
     m_session.nextQuestion();
     // The question first: choice button 1 carries it when it takes the focus. Hiding the

@@ -56,6 +56,11 @@ public:
     QLabel *label(const QString &roleName) const;
     QWidget *control(const QString &roleName) const;
 
+    // Adds a control under the designed client area, at its left edge: the window grows by
+    // the control's height and keeps a fixed size. Before the window is opened, so that it is
+    // centred as a whole and never changes size while on show.
+    void addBelow(QWidget *control);
+
     // Shows the window with its frame centred on the screen's free area.
     void open();
 
