@@ -215,16 +215,21 @@ void DrillScreen::describe(PictureLabel *picture, const QString &text)
     picture->setAccessibleDescription(text);
 }
 
-void DrillScreen::tellFocused(const QString &text)
+void DrillScreen::tellFocused(const QString &text, bool after)
 {
-    if (QWidget *focused = window()->focusWidget())
-        focused->setAccessibleDescription(text);
+    QWidget *focused = window()->focusWidget();
+    if (!focused || text.isEmpty())
+        return;
+    // After the pass the story goes on on the same control, so that a learner who comes back
+    // to it hears all of it.
+    const QString before = after ? focused->accessibleDescription() : QString();
+    focused->setAccessibleDescription(before.isEmpty() ? text : before + QStringLiteral("\u3000") + text);
 }
 
 void DrillScreen::tellNewsIfFinished()
 {
     if (m_session.finished())
-        tellFocused(m_narrator.takeNews());
+        tellFocused(m_narrator.takeNews(), true);
 }
 
 // ---- Answer and evaluation
@@ -337,7 +342,7 @@ void DrillScreen::passAfterBonus()
 {
     m_session.passAfterBonus();
     showPass();
-    tellFocused(m_narrator.passedAfterBonus());
+    tellFocused(m_narrator.passedAfterBonus(), true);
 }
 
 void DrillScreen::showPass()

@@ -82,8 +82,8 @@ private:
     // Gives a data picture its text as accessible name and description.
     void describe(PictureLabel *picture, const QString &text);
     // Tells a screen reader about a change that moves no focus, through the focused
-    // control's description.
-    void tellFocused(const QString &text);
+    // control's description; after: following what it tells already.
+    void tellFocused(const QString &text, bool after = false);
     // Once the drill is finished no focus move follows: news is told on the focused control.
     void tellNewsIfFinished();
 
