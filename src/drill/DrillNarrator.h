@@ -58,7 +58,7 @@ public:
     // The news gathered since the last focus move, emptied.
     QString takeNews();
 
-    // The fixed texts, for the marks and banners and for tests.
+    // The fixed texts, in plain Japanese like the screen's own lettering.
     static QString choiceNumber(int choice); // "１"
     static QString rightWord() { return QStringLiteral("正解。"); }
     static QString wrongWord() { return QStringLiteral("不正解。"); }

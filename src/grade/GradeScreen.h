@@ -18,7 +18,7 @@ public:
     explicit GradeScreen(AppContext &context);
 
     // The description of the chosen grade's button, which takes the focus when it is chosen.
-    static inline const QString ChosenWords = QStringLiteral("選びました。Return で決定、Esc で取り消します。");
+    static inline const QString ChosenWords = QStringLiteral("選びました。Return で決定します。Esc で取り消します。");
 
     // The grade whose button shows its highlighted picture: -1 (none) or the hovered grade.
     int highlightedGrade() const { return m_highlightedGrade; }
