@@ -36,7 +36,7 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     QTest::addColumn<QRect>("twips"); // left, top, width, height
     QTest::addColumn<bool>("visible");
     QTest::addColumn<QString>("tooltip");         // the key that presses a button follows its text
-    QTest::addColumn<QString>("accessibleName");  // what a screen reader calls a button
+    QTest::addColumn<QString>("accessibleName");  // what a screen reader calls a button, mark or banner
 
     auto row = [](const char *name, int left, int top, int width, int height, bool visible, const char *tooltip = "",
                   const char *accessibleName = "") {
@@ -51,12 +51,12 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     row("choiceButton3", 5655, 4695, 660, 645, true, "Answer 3 (3)", "解答３");
     row("choiceButton2", 5000, 4695, 660, 645, true, "Answer 2 (2)", "解答２");
     row("choiceButton1", 4335, 4695, 660, 645, true, "Answer 1 (1)", "解答１");
-    row("bonusBanner", 3450, 2700, 4230, 1500, false);
-    row("ring", 1150, 2550, 600, 600, false);
-    row("passBanner", 3000, 2600, 5130, 1695, false);
-    row("halvingNotice", 2700, 3100, 5925, 630, false);
-    row("wrongMark", 4100, 1400, 3165, 3105, false);
-    row("correctMark", 4100, 1400, 2985, 2925, false);
+    row("bonusBanner", 3450, 2700, 4230, 1500, false, "", "ボーナス　1000点");
+    row("ring", 1150, 2550, 600, 600, false, "", "正しい答えの印");
+    row("passBanner", 3000, 2600, 5130, 1695, false, "", "合格");
+    row("halvingNotice", 2700, 3100, 5925, 630, false, "", "得点が半分になります");
+    row("wrongMark", 4100, 1400, 3165, 3105, false, "", "不正解");
+    row("correctMark", 4100, 1400, 2985, 2925, false, "", "正解");
     row("runLabel", 8340, 4740, 765, 510, true);
     row("scoreLabel", 1080, 4755, 1425, 555, true, "Point");
     row("scoreBox", 1050, 4680, 1950, 675, true);
@@ -67,7 +67,7 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     row("titlePicture", 1065, 345, 4905, 555, true);
     row("choicesPicture", 1245, 2625, 8670, 1695, true);
     row("questionPicture", 1260, 1170, 8670, 855, true);
-    row("burst", 8790, 5475, 1275, 1260, false);
+    row("burst", 8790, 5475, 1275, 1260, false, "", "割れた風船");
     row("train", 1065, 5475, 2700, 1260, true);
     row("board", 765, 225, 9600, 6900, true);
 }
