@@ -25,6 +25,7 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/bunpo-bench
+	QT_SCALE_FACTOR=2 ./$(BUILD)/bench/bunpo-bench --benchmark_filter='EvaluationStage|DecodeNote'
 	./$(BUILD)/bench/bunpo-probe
 
 package: build

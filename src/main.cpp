@@ -31,6 +31,7 @@ void nameTheProgram()
 int main(int argc, char *argv[])
 {
     QString baseDir;
+    bool notesWanted = true;
     {
         // The command line is read before the window system is reached, so that --help,
         // --version and a mistake are answered where there is no display.
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
         if (outcome.exitCode)
             return *outcome.exitCode;
         baseDir = outcome.baseDir;
+        notesWanted = outcome.notesWanted;
     }
 
     QApplication app(argc, argv);
@@ -58,6 +60,7 @@ int main(int argc, char *argv[])
     LoadableSoundPlayer sound(LoadableSoundPlayer::moduleFoldersOf(QCoreApplication::applicationDirPath()));
     DataPictureLoader pictures;
     Program program(baseDir, clock, random, sound, pictures);
+    program.state().notesWanted = notesWanted;
     QObject::connect(&program.navigator(), &Navigator::programEnded, &app, [] { QCoreApplication::exit(0); });
 
     StartupWarmup warmup({[&sound] { sound.prepare(); }});

@@ -98,6 +98,9 @@ void TestCommandLine::options_data()
     QTest::newRow("nothing") << QStringList{} << -1 << "" << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--data <folder>" << "";
     QTest::newRow("help, short") << QStringList{"-h"} << 0 << "--version" << "";
+    QTest::newRow("help names --no-notes") << QStringList{"--help"} << 0 << "--no-notes" << "";
+    QTest::newRow("no notes") << QStringList{"--no-notes"} << -1 << "" << "";
+    QTest::newRow("no notes, with a data folder") << QStringList{"--data", "stick", "--no-notes"} << -1 << "" << "";
     QTest::newRow("help with Qt's options") << QStringList{"--help-all"} << 0 << "--data <folder>" << "";
     QTest::newRow("version names the data folder")
         << QStringList{"--version", "--data", "bank"} << 0 << "bunpo-drill " BUNPO_VERSION "\ndata folder: " << "";
@@ -125,8 +128,10 @@ void TestCommandLine::options()
     QVERIFY2(errText.contains(err), qPrintable(errText));
     if (exitCode == 2) // a mistake is answered with the usage line
         QVERIFY2(errText.contains("Usage: ") && errText.contains("[options]"), qPrintable(errText));
-    if (exitCode == -1)
+    if (exitCode == -1) {
         QCOMPARE(outcome.baseDir, path("stick"));
+        QCOMPARE(outcome.notesWanted, !arguments.contains(QStringLiteral("--no-notes")));
+    }
 }
 
 // Help, version and mistakes are answered by the real program where no display can be reached.

@@ -84,6 +84,10 @@ void TestDataPaths::paths_data()
                                            << "C:\\question\\g4_1\\q3.gif";
     QTest::newRow("choices 3 of grade 1") << Form([=](const DataPaths &p) { return p.choicesPicture(code(1), 3); })
                                           << "C:\\choices\\g4_1\\a3.gif";
+    QTest::newRow("notes of grade 7") << Form([=](const DataPaths &p) { return p.noteFolder(code(7)); })
+                                      << "C:\\note\\g3_4";
+    QTest::newRow("note 12 of grade 7") << Form([=](const DataPaths &p) { return p.notePicture(code(7), 12); })
+                                        << "C:\\note\\g3_4\\n12.gif";
     QTest::newRow("button 3 highlighted") << Form([](const DataPaths &p) { return p.gradeButtonPicture(3, true); })
                                           << "C:\\title\\r3.gif";
     QTest::newRow("button 3 plain") << Form([](const DataPaths &p) { return p.gradeButtonPicture(3, false); })

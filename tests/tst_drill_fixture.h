@@ -19,6 +19,8 @@
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
 
+#include "GifWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -59,6 +61,49 @@ public:
             save(questionPicture(n), QStringLiteral("question/%1/q%2.gif").arg(code).arg(n), leaveOut);
             save(choicesPicture(n), QStringLiteral("choices/%1/a%2.gif").arg(code).arg(n), leaveOut);
         }
+    }
+
+    // Gives the grade notes as bunpo-bank draws them: note/<code>/n<k>.gif, 744 x 120, and its
+    // 1488 x 240 twin, each a GIF whose comment is noteText(k). Like the question pictures
+    // they are filled with colour (k, 0, 128), so questionShown() tells whose note is shown;
+    // white and yellow bars stand for the lettering.
+    void addNotes() const
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("note/") + m_code);
+        for (int k = 1; k <= count(); ++k)
+            for (const int scale : {1, 2}) {
+                QImage image(744 * scale, 120 * scale, QImage::Format_RGB32);
+                image.fill(QColor(k, 0, 128));
+                QPainter p(&image);
+                p.scale(scale, scale);
+                p.fillRect(8, 6, 180 + 4 * k, 13, QColor(0xFC, 0xFE, 0x04));
+                p.fillRect(8, 34, 600, 13, Qt::white);
+                p.fillRect(8, 62, 420 + 8 * k, 13, Qt::white);
+                p.end();
+                const QString file = scale == 1 ? QStringLiteral("note/%1/n%2.gif") : QStringLiteral("note/%1/n%2@2x.gif");
+                QString error;
+                if (!writeGif(image, dir.filePath(file.arg(m_code).arg(k)), std::nullopt, &error, noteText(k)))
+                    qFatal("%s", qPrintable(error));
+            }
+    }
+    // The plain text of question k's note: heading, meaning and note, one line each.
+    static QString noteText(int k)
+    {
+        return QStringLiteral("のに — although, even though\nThe sentence of question %1 in English.\n"
+                              "Why the right choice of question %1 fits.")
+            .arg(k);
+    }
+    // Replaces a file of the folder ("note/g4_1/n3.gif") with these bytes.
+    void write(const QString &relative, const QByteArray &bytes) const
+    {
+        QFile file(dir.filePath(relative));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(relative));
+    }
+    QByteArray read(const QString &relative) const
+    {
+        QFile file(dir.filePath(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QString base() const { return dir.path(); }

@@ -1,5 +1,6 @@
 #include "platform/LoadableSoundPlayer.h"
 #include "platform/sound/MediaSoundPlayer.h"
+#include "support/StderrCapture.h"
 #include "support/TestMain.h"
 #include "support/WavBytes.h"
 
@@ -29,45 +30,6 @@ QByteArray wav(int announced, int present)
     const QByteArray whole = format.file(format.square(announced / 2));
     return whole.left(44 + present);
 }
-
-// Everything written to standard error while it lives.
-class StderrCapture
-{
-public:
-    StderrCapture()
-    {
-        m_file.open();
-        std::fflush(stderr);
-        m_saved = dup(2);
-        dup2(m_file.handle(), 2);
-    }
-    ~StderrCapture() { restore(); }
-    void restore()
-    {
-        if (m_saved < 0)
-            return;
-        std::fflush(stderr);
-        dup2(m_saved, 2);
-        close(m_saved);
-        m_saved = -1;
-    }
-    QStringList lines(const QString &containing)
-    {
-        std::fflush(stderr);
-        QFile read(m_file.fileName());
-        read.open(QIODevice::ReadOnly);
-        QStringList result;
-        for (const QByteArray &line : read.readAll().split('\n')) {
-            if (line.contains(containing.toLocal8Bit()))
-                result.append(QString::fromLocal8Bit(line));
-        }
-        return result;
-    }
-
-private:
-    QTemporaryFile m_file;
-    int m_saved = -1;
-};
 
 } // namespace
 

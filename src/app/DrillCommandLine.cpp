@@ -50,6 +50,10 @@ DrillCommandLine::Outcome DrillCommandLine::read(const QStringList &arguments, c
                                                  "choices/, title/ and sound/ (as bunpo-bank build writes them)."),
                                   QStringLiteral("folder"));
     parser.addOption(data);
+    const QCommandLineOption noNotes(QStringLiteral("no-notes"),
+                                     QStringLiteral("Show no note after an answer, even for grades whose data folder "
+                                                    "holds notes (note/); the Drill screen keeps its original size."));
+    parser.addOption(noNotes);
     addWindowSystemOptions(parser);
 
     const QString name = QCoreApplication::applicationName();
@@ -83,5 +87,5 @@ DrillCommandLine::Outcome DrillCommandLine::read(const QStringList &arguments, c
         out.flush();
         return {0, {}};
     }
-    return {std::nullopt, choice.baseDir};
+    return {std::nullopt, choice.baseDir, !parser.isSet(noNotes)};
 }

@@ -8,9 +8,9 @@
 
 class QTextStream;
 
-// bunpo-drill's command line: --help, --version, --data DIR, and the options of Qt's window
-// system, which QApplication takes for itself later. It needs a QCoreApplication but no display,
-// so help, version and mistakes are answered on a machine without one.
+// bunpo-drill's command line: --help, --version, --data DIR, --no-notes, and the options of Qt's
+// window system, which QApplication takes for itself later. It needs a QCoreApplication but no
+// display, so help, version and mistakes are answered on a machine without one.
 class DrillCommandLine
 {
 public:
@@ -21,6 +21,7 @@ public:
     {
         std::optional<int> exitCode; // set: end now with this status; unset: start the program
         QString baseDir;             // the data folder to start with
+        bool notesWanted = true;     // false with --no-notes
     };
 
     // Answers --help and --version on `out`, a mistake on `err` (with the usage line), and

@@ -15,6 +15,9 @@ struct SharedState
     qint16 questionCount = 0; // question count of the grade the Drill screen loaded last
     bool gradeVisited = false; // once the Drill or Grade screen has been loaded in this run
     ScreenId gradeReturnsTo = ScreenId::Menu; // where a confirmed grade returns to: Menu or Drill
+    // Set at start-up, false with --no-notes: the Drill screen then shows no note panel,
+    // whatever the data folder holds.
+    bool notesWanted = true;
 };
 
 // The folder that holds the executable, with at most one trailing separator removed:

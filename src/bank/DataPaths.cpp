@@ -17,6 +17,16 @@ QString DataPaths::choicesPicture(const QString &gradeCode, int question) const
            + QStringLiteral(".gif");
 }
 
+QString DataPaths::noteFolder(const QString &gradeCode) const
+{
+    return m_baseDir + QStringLiteral("\\note\\") + gradeCode;
+}
+
+QString DataPaths::notePicture(const QString &gradeCode, int question) const
+{
+    return noteFolder(gradeCode) + QStringLiteral("\\n") + QString::number(question) + QStringLiteral(".gif");
+}
+
 QString DataPaths::gradeButtonPicture(int n, bool highlighted) const
 {
     return m_baseDir + QStringLiteral("\\title\\r") + QString::number(n)

@@ -18,6 +18,10 @@ public:
     QString titlePicture(const QString &gradeCode) const;
     QString questionPicture(const QString &gradeCode, int question) const;
     QString choicesPicture(const QString &gradeCode, int question) const;
+    // A grade's notes: the folder "\note\g4_1", which a grade with notes has, and the note
+    // picture "\note\g4_1\n3.gif" of question 3.
+    QString noteFolder(const QString &gradeCode) const;
+    QString notePicture(const QString &gradeCode, int question) const;
     // The highlighted picture "\title\r3.gif" or the plain one "\title\r3b.gif" of grade button n.
     QString gradeButtonPicture(int n, bool highlighted) const;
     QString sound(Sound sound) const;

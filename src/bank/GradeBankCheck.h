@@ -3,6 +3,7 @@
 #include "bank/AnswerFileReader.h"
 #include "bank/DataPaths.h"
 
+#include <QSize>
 #include <QString>
 #include <QtGlobal>
 
@@ -19,5 +20,13 @@ void checkAnswers(const QString &answerFilePath, qint16 count, const AnswerTable
 // picture loader finds them (any case). Throws RuntimeError FileNotFound naming the first
 // missing file, in the order the drill shows them: q1, a1, q2, a2 ...
 void checkPictures(const DataPaths &paths, const QString &gradeCode, qint16 count);
+
+// The note picture of every question 1..count exists and its first bytes read as a GIF of
+// `size` (the twice-density file instead, of twice the size, where a window of this ratio
+// takes it); the pictures themselves are not decoded. Throws RuntimeError naming the first
+// bad file: FileNotFound for a missing one, NotAPicture for one that is no GIF or has
+// another size ("note of question 3 is 700×120; a note is 744×120").
+void checkNotePictures(const DataPaths &paths, const QString &gradeCode, qint16 count, QSize size,
+                       qreal devicePixelRatio);
 
 } // namespace GradeBankCheck

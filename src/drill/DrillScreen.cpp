@@ -7,9 +7,11 @@
 #include "bank/GradeBankCheck.h"
 #include "bank/GradeCatalogue.h"
 #include "drill/DrillLayout.h"
+#include "drill/NotePanel.h"
 #include "error/ErrorGuard.h"
 #include "error/RuntimeError.h"
 #include "platform/MutableSoundPlayer.h"
+#include "platform/PictureDensity.h"
 #include "platform/PictureLoader.h"
 #include "platform/Stage.h"
 #include "widgets/ButtonKeys.h"
@@ -17,6 +19,7 @@
 #include "widgets/PictureLabel.h"
 #include "widgets/Twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 DrillScreen::DrillScreen(AppContext &ctx) : Screen(ctx), m_selector(ctx.random, ctx.clock)
@@ -40,6 +43,11 @@ Stage *DrillScreen::stage(DrillStage which) const
         return ui.passAfterBonusStage;
     }
     return nullptr;
+}
+
+QString DrillScreen::currentNoteText() const
+{
+    return ui.notePanel ? ui.notePanel->text() : QString();
 }
 
 ScreenWindow *DrillScreen::createWindow()
@@ -102,6 +110,7 @@ void DrillScreen::unloaded()
     // The stages go with the window (the unload stops their timers); a sound still playing
     // ends with the screen.
     ui = Controls{};
+    m_note = {};
     context.sound.stop();
 }
 
@@ -136,6 +145,15 @@ void DrillScreen::load()
     GradeBankCheck::checkAnswers(m_answerFilePath, state.questionCount, m_session.answers());
     GradeBankCheck::checkPictures(paths, m_gradeCode, state.questionCount);
 
+    // Notes are the grade's: the panel is there for every question, so the window never
+    // changes size during the drill. Their pictures are checked by their headers alone.
+    if (state.notesWanted && QFileInfo(DataFile::locate(paths.noteFolder(m_gradeCode))).isDir()) {
+        GradeBankCheck::checkNotePictures(paths, m_gradeCode, state.questionCount, NotePanel::Size,
+                                          ui.questionPicture->devicePixelRatioF());
+        ui.notePanel = new NotePanel(window());
+        window()->addBelow(ui.notePanel);
+    }
+
     // Clears the repeat window; its length is half the question count, rounded down.
     m_selector.start(state.questionCount);
     drawQuestion();
@@ -159,6 +177,30 @@ void DrillScreen::showQuestion()
     ui.choicesPicture->setPicture(choices.picture);
     describe(ui.questionPicture, question.text);
     describe(ui.choicesPicture, choices.text);
+    if (ui.notePanel)
+        readNote();
+}
+
+void DrillScreen::readNote()
+{
+    // Decoded now rather than at the evaluation stage, which then only has to show it.
+    m_note = {};
+    const QString path = DataPaths(context.state.baseDir).notePicture(m_gradeCode, m_session.question());
+    const qreal ratio = ui.notePanel->devicePixelRatioF();
+    try {
+        const PictureWithText note = context.pictures.loadWithText(path, ratio);
+        // A window moved to a screen of another density since the drill started may take a
+        // twin that was never checked.
+        const QSize size = note.picture.deviceIndependentSize().toSize();
+        if (size != NotePanel::Size)
+            throw RuntimeError(RuntimeError::Kind::NotAPicture, PictureDensity::choose(path, ratio, DataFile::locate).file,
+                               QStringLiteral("%1×%2; a note is %3×%4")
+                                   .arg(size.width()).arg(size.height())
+                                   .arg(NotePanel::Size.width()).arg(NotePanel::Size.height()));
+        m_note = {note.picture, note.text};
+    } catch (const RuntimeError &error) {
+        m_noteWarnings.warn(error.subject(), QStringLiteral("note not shown: ") + error.message());
+    }
 }
 
 void DrillScreen::describe(PictureLabel *picture, const QString &text)
@@ -202,6 +244,9 @@ void DrillScreen::evaluate()
     const DrillSession::Evaluation e = m_session.evaluate();
     ui.ring->move(ui.ring->x(), Twips::toPixels(e.ringTop));
     ui.ring->show();
+    // With the ring, after a right and a wrong answer alike, until the next question.
+    if (ui.notePanel && !m_note.picture.isNull())
+        ui.notePanel->showNote(m_note.picture, m_note.text);
     ui.scoreLabel->setText(e.scoreText);
     ui.runLabel->setText(e.runText);
 
@@ -275,6 +320,8 @@ void DrillScreen::showPass()
 void DrillScreen::nextQuestion()
 {
     ui.ring->hide();
+    if (ui.notePanel)
+        ui.notePanel->clear();
     const bool hadFocus = window()->focusWidget() == ui.nextButton;
     ui.nextButton->hide();
     if (hadFocus)

@@ -5,11 +5,14 @@
 #include "app/Screen.h"
 #include "bank/QuestionSelector.h"
 #include "drill/DrillSession.h"
+#include "platform/WarnOnce.h"
 
+#include <QPixmap>
 #include <QString>
 
 #include <array>
 
+class NotePanel;
 class PictureButton;
 class PictureLabel;
 class QLabel;
@@ -20,6 +23,13 @@ class Stage;
 // moves the train, rings the right choice, redraws score and run and may open the miss-limit,
 // bonus or pass sequence. The sequences run on their own stages beside the answer cycle, so
 // the next question can be answered while one is still on screen.
+//
+// A grade whose data folder has notes (note/<code>/), unless notes are not wanted, gets a
+// note panel under the board: the window is taller by it from the start and never changes
+// size. The note of the question on show is decoded with its question and shown from the
+// evaluation stage, when the ring appears, until the next question is taken. A note that
+// cannot be shown leaves the panel empty and is named on standard error: a note never stops
+// a drill. The board above the panel is exactly the screen of a grade without notes.
 //
 // Every stage belongs to the window; leaving the screen takes them with it, so a stage that
 // has not acted never acts.
@@ -43,6 +53,8 @@ public:
     const QString &answerFilePath() const { return m_answerFilePath; }
     // The stage while the screen is loaded, else null.
     Stage *stage(DrillStage which) const;
+    // The plain text of the note on show (its picture's text), empty while none is.
+    QString currentNoteText() const;
 
 protected:
     ScreenWindow *createWindow() override;
@@ -54,6 +66,7 @@ protected:
 private:
     void drawQuestion();
     void showQuestion();
+    void readNote();
     void openMissLimit();
     void showPass();
 
@@ -72,6 +85,15 @@ private:
     QuestionSelector m_selector;
     QString m_gradeCode;
     QString m_answerFilePath;
+    // The note of the question on show, decoded with it; a null picture when it could not be.
+    struct Note
+    {
+        QPixmap picture;
+        QString text;
+    };
+    Note m_note;
+    // A note that fails is named once per run.
+    WarnOnce m_noteWarnings;
 
     // The controls and stages of the window on show; all null while the screen is not loaded.
     struct Controls
@@ -82,6 +104,7 @@ private:
                      *titlePicture = nullptr, *correctMark = nullptr, *wrongMark = nullptr, *halvingNotice = nullptr,
                      *passBanner = nullptr, *ring = nullptr, *bonusBanner = nullptr;
         QLabel *scoreLabel = nullptr, *runLabel = nullptr;
+        NotePanel *notePanel = nullptr; // only for a grade with notes
         Stage *evaluationStage = nullptr, *halvingNoticeStage = nullptr, *halvingStage = nullptr,
               *bonusEndStage = nullptr, *passAfterBonusStage = nullptr;
     };

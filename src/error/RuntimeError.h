@@ -5,7 +5,8 @@
 #include <string>
 
 // The one error type of the program: what failed, and the file or item it failed on.
-// Thrown where the fault is found, caught only by ErrorGuard.
+// Thrown where the fault is found, caught by ErrorGuard; only a note, which must never stop a
+// drill, is caught where it is read (the Drill screen names it on standard error instead).
 class RuntimeError : public std::exception
 {
 public:

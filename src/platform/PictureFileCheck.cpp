@@ -151,6 +151,13 @@ QByteArray gifComment(const QByteArray &data)
     return scan.damage.isEmpty() ? scan.comment : QByteArray();
 }
 
+QSize gifHeaderSize(const QByteArray &firstBytes)
+{
+    if (firstBytes.size() < 10 || !(firstBytes.startsWith("GIF87a") || firstBytes.startsWith("GIF89a")))
+        return {};
+    return QSize(int(u16(firstBytes, 6)), int(u16(firstBytes, 8)));
+}
+
 QSize declaredSize(const QByteArray &data, const QByteArray &format)
 {
     return format == "gif" ? scanGif(data).extent : QSize();

@@ -18,6 +18,10 @@ QString damage(const QByteArray &data, const QByteArray &format);
 // invalid size for other formats, whose reported size is what Qt allocates.
 QSize declaredSize(const QByteArray &data, const QByteArray &format);
 
+// The logical screen size that the first bytes of a file (at least 10) declare when they
+// begin a GIF (87a or 89a); an invalid size for anything else. Nothing more is read.
+QSize gifHeaderSize(const QByteArray &firstBytes);
+
 // The bytes of a whole GIF's comment extensions that come before the end of its first image,
 // joined; empty for a GIF without one and for a cut or damaged file.
 QByteArray gifComment(const QByteArray &data);

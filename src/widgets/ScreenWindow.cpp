@@ -61,6 +61,15 @@ void ScreenWindow::showBuiltinPicturesFor(qreal devicePixelRatio)
     update();
 }
 
+void ScreenWindow::addBelow(QWidget *control)
+{
+    const int top = height();
+    control->setParent(this);
+    control->move(0, top);
+    setFixedSize(width(), top + control->height());
+    control->show();
+}
+
 void ScreenWindow::open(FramePlacement &frames)
 {
     frames.centre(this);

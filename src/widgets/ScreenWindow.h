@@ -50,6 +50,11 @@ public:
         requires std::is_enum_v<Key>
     QWidget *control(Key key) const { return m_controls.control(key); }
 
+    // Adds a control under the designed client area, at its left edge: the window grows by
+    // the control's height and keeps a fixed size. Before the window is opened, so that it is
+    // centred as a whole and never changes size while on show.
+    void addBelow(QWidget *control);
+
     // Shows the window, placed by frames, and gives the keyboard to it.
     void open(FramePlacement &frames);
 
