@@ -28,8 +28,16 @@ bench: build
 	QT_SCALE_FACTOR=2 ./$(BUILD)/bench/bunpo-bench --benchmark_filter='EvaluationStage|DecodeNote'
 	./$(BUILD)/bench/bunpo-probe
 
-package: build
-	cmake --build $(BUILD) --target package
+# The Debian packages, in a build folder of their own: a release build with the hardening on
+# and without tests, benchmarks or soak. CXX=clang++ makes them with clang on the first run.
+PACKAGE_BUILD ?= build-package
+
+package: setup
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUNPO_HARDENING=ON \
+		-DBUNPO_TESTS=OFF -DBUNPO_BENCH=OFF -DBUNPO_SOAK=OFF
+	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
+	cmake --build $(PACKAGE_BUILD) --target package
+	@echo "make package: the packages are in $(PACKAGE_BUILD)/:" && ls $(PACKAGE_BUILD)/*.deb
 
 clean:
 	rm -rf $(BUILD)

@@ -3,12 +3,15 @@
 # the launcher icons, the man pages and the licences, in the usual places under the prefix.
 # The program finds its data at ../share/bunpo-drill beside its own folder, so any prefix works.
 include(GNUInstallDirs)
+# What no rule puts elsewhere belongs to the program's package (cmake/Package.cmake).
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME program)
 
 # Only the files that print the version or name the application id are told them, so that a
-# new version rebuilds those alone.
+# new version rebuilds those alone. --version prints the version with its release date.
 foreach(target bunpo-drill bunpo-bank tst_commandline tst_install tst_bunpobank)
   if(TARGET ${target})
-    target_compile_definitions(${target} PRIVATE BUNPO_VERSION="${PROJECT_VERSION}" BUNPO_APP_ID="${BUNPO_APP_ID}")
+    target_compile_definitions(${target} PRIVATE "BUNPO_VERSION=\"${PROJECT_VERSION} (${BUNPO_RELEASE_DATE})\""
+      BUNPO_APP_ID="${BUNPO_APP_ID}")
   endif()
 endforeach()
 
@@ -51,26 +54,29 @@ foreach(size 48 64 128 256)
           RENAME ${BUNPO_APP_ID}.png)
 endforeach()
 
-# Man pages, compressed as Debian installs them when gzip is there.
+# Man pages with the version and the release date, compressed as Debian installs them when gzip is there.
 find_program(GZIP_EXECUTABLE gzip)
 foreach(page bunpo-drill.1 bunpo-bank.1)
+  configure_file(${BUNPO_PACKAGING_DIR}/${page} ${BUNPO_GENERATED_DIR}/${page} @ONLY)
   if(GZIP_EXECUTABLE)
     add_custom_command(OUTPUT ${BUNPO_GENERATED_DIR}/${page}.gz
-      COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${BUNPO_PACKAGING_DIR}/${page} > ${BUNPO_GENERATED_DIR}/${page}.gz
-      DEPENDS ${BUNPO_PACKAGING_DIR}/${page}
+      COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${BUNPO_GENERATED_DIR}/${page} > ${BUNPO_GENERATED_DIR}/${page}.gz
+      DEPENDS ${BUNPO_GENERATED_DIR}/${page}
       COMMENT "Compressing the man page ${page}")
     list(APPEND BUNPO_MAN_PAGES ${BUNPO_GENERATED_DIR}/${page}.gz)
   else()
-    list(APPEND BUNPO_MAN_PAGES ${BUNPO_PACKAGING_DIR}/${page})
+    list(APPEND BUNPO_MAN_PAGES ${BUNPO_GENERATED_DIR}/${page})
   endif()
 endforeach()
 add_custom_target(manpages ALL DEPENDS ${BUNPO_MAN_PAGES})
 install(FILES ${BUNPO_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/README.md
+# The copyright file (made by cmake/Package.cmake) holds every licence; the licence texts
+# beside it are for installations without /usr/share/common-licenses, never in a package.
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${BUNPO_GENERATED_DIR}/copyright DESTINATION ${BUNPO_DOC_INSTALL_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE
         ${CMAKE_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt ${CMAKE_SOURCE_DIR}/LICENSES/CC-BY-SA-4.0.txt
-        ${BUNPO_PACKAGING_DIR}/copyright
-        DESTINATION ${BUNPO_DOC_INSTALL_DIR})
+        DESTINATION ${BUNPO_DOC_INSTALL_DIR} COMPONENT licences)
 
 # The desktop entry and the metainfo as the software centres read them.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)

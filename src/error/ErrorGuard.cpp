@@ -36,7 +36,10 @@ void reportAndExit(const RuntimeError &error)
 {
     s_ending = true;
     const QString text = error.message();
-    std::fprintf(stderr, "bunpo-drill: %s\n", text.toLocal8Bit().constData());
+    // The whole line in one call and without a format string, which every compiler's
+    // fortified library can check.
+    const QByteArray line = QByteArrayLiteral("bunpo-drill: ") + text.toLocal8Bit() + '\n';
+    std::fputs(line.constData(), stderr);
     std::fflush(stderr);
     // Where no one can see a window (the offscreen and minimal platforms), a modal box would
     // wait for ever: the line on standard error is the whole report there.
