@@ -266,6 +266,12 @@ public:
         QTest::mouseClick(button, Qt::LeftButton);
         notice();
     }
+    // A key pressed and let go on the focused control, as the learner types it.
+    void key(Qt::Key key)
+    {
+        QTest::keyClick(window()->focusWidget(), key);
+        notice();
+    }
     void answer(bool right) { click(choice(right ? rightChoice() : wrongChoice())); }
     // False when the next-question button is not there to click.
     bool next()

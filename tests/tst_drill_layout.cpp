@@ -36,7 +36,7 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     QTest::addColumn<QRect>("twips"); // left, top, width, height
     QTest::addColumn<bool>("visible");
     QTest::addColumn<QString>("tooltip");         // the key that presses a button follows its text
-    QTest::addColumn<QString>("accessibleName");  // what a screen reader calls a button
+    QTest::addColumn<QString>("accessibleName");  // what a screen reader calls a button, mark or banner
 
     auto row = [](DrillControl key, const char *name, int left, int top, int width, int height, bool visible,
                   const char *tooltip = "", const char *accessibleName = "") {
@@ -51,12 +51,12 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     row(DrillControl::ChoiceButton3, "choiceButton3", 5655, 4695, 660, 645, true, "Answer 3 (3)", "解答３");
     row(DrillControl::ChoiceButton2, "choiceButton2", 5000, 4695, 660, 645, true, "Answer 2 (2)", "解答２");
     row(DrillControl::ChoiceButton1, "choiceButton1", 4335, 4695, 660, 645, true, "Answer 1 (1)", "解答１");
-    row(DrillControl::BonusBanner, "bonusBanner", 3450, 2700, 4230, 1500, false);
-    row(DrillControl::Ring, "ring", 1150, 2550, 600, 600, false);
-    row(DrillControl::PassBanner, "passBanner", 3000, 2600, 5130, 1695, false);
-    row(DrillControl::HalvingNotice, "halvingNotice", 2700, 3100, 5925, 630, false);
-    row(DrillControl::WrongMark, "wrongMark", 4100, 1400, 3165, 3105, false);
-    row(DrillControl::CorrectMark, "correctMark", 4100, 1400, 2985, 2925, false);
+    row(DrillControl::BonusBanner, "bonusBanner", 3450, 2700, 4230, 1500, false, "", "ボーナス　1000点");
+    row(DrillControl::Ring, "ring", 1150, 2550, 600, 600, false, "", "正しい答えの印");
+    row(DrillControl::PassBanner, "passBanner", 3000, 2600, 5130, 1695, false, "", "合格");
+    row(DrillControl::HalvingNotice, "halvingNotice", 2700, 3100, 5925, 630, false, "", "得点が半分になります");
+    row(DrillControl::WrongMark, "wrongMark", 4100, 1400, 3165, 3105, false, "", "不正解");
+    row(DrillControl::CorrectMark, "correctMark", 4100, 1400, 2985, 2925, false, "", "正解");
     row(DrillControl::RunLabel, "runLabel", 8340, 4740, 765, 510, true);
     row(DrillControl::ScoreLabel, "scoreLabel", 1080, 4755, 1425, 555, true, "Point");
     row(DrillControl::ScoreBox, "scoreBox", 1050, 4680, 1950, 675, true);
@@ -67,7 +67,7 @@ void TestDrillLayout::controlsAsFirstSeen_data()
     row(DrillControl::TitlePicture, "titlePicture", 1065, 345, 4905, 555, true);
     row(DrillControl::ChoicesPicture, "choicesPicture", 1245, 2625, 8670, 1695, true);
     row(DrillControl::QuestionPicture, "questionPicture", 1260, 1170, 8670, 855, true);
-    row(DrillControl::Burst, "burst", 8790, 5475, 1275, 1260, false);
+    row(DrillControl::Burst, "burst", 8790, 5475, 1275, 1260, false, "", "割れた風船");
     row(DrillControl::Train, "train", 1065, 5475, 2700, 1260, true);
     row(DrillControl::Board, "board", 765, 225, 9600, 6900, true);
 }

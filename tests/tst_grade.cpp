@@ -21,6 +21,9 @@
 #include "widgets/PictureLabel.h"
 #include "widgets/ScreenWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QSignalSpy>
@@ -135,6 +138,8 @@ private Q_SLOTS:
     void chooseCancelConfirm();
     void brokenButtonPicture_data();
     void brokenButtonPicture();
+    void chosenGradeTakesTheFocus_data();
+    void chosenGradeTakesTheFocus();
 
 private:
     // Starts the program on the fixture folder and opens the Grade screen from the Menu.
@@ -483,6 +488,64 @@ void TestGrade::brokenButtonPicture()
     QCOMPARE(error.kind(), kind);
     QVERIFY2(error.subject().endsWith(QStringLiteral("/title/") + (missing.isEmpty() ? broken : missing)),
              qPrintable(error.subject()));
+}
+
+void TestGrade::chosenGradeTakesTheFocus_data()
+{
+    // How the grade is chosen (a digit key, a click, or Tab Tab Space on the focused button),
+    // and the grade.
+    // Whether the focus moves with the choice: the focused button has it already, and its
+    // description changes under it.
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<bool>("focusMoves");
+
+    QTest::newRow("key") << QStringList{QStringLiteral("key3")} << 3 << true;
+    QTest::newRow("pointer") << QStringList{QStringLiteral("click5")} << 5 << true;
+    QTest::newRow("pointer, after a cancel") << QStringList{QStringLiteral("click5"), QStringLiteral("cancel!"),
+                                                             QStringLiteral("click2")} << 2 << true;
+    QTest::newRow("the focused button") << QStringList{QStringLiteral("tab"), QStringLiteral("tab"), QStringLiteral("space")}
+                                        << 3 << false;
+}
+
+void TestGrade::chosenGradeTakesTheFocus()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(int, grade);
+    QFETCH(bool, focusMoves);
+
+    writeButtonPictures(m_dir->path());
+    openFromMenu();
+    ScreenWindow *w = gradeWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    PictureButton *chosen = w->button(GradeLayout::gradeButton(grade));
+    // What the chosen grade's button says at the moment it takes the focus.
+    QString heardOnArrival;
+    QObject::connect(qApp, &QApplication::focusChanged, w, [&](QWidget *, QWidget *now) {
+        if (now == chosen)
+            heardOnArrival = QAccessible::queryAccessibleInterface(now)->text(QAccessible::Description);
+    });
+    for (const QString &action : actions) {
+        if (action.startsWith(QLatin1String("key")))
+            QTest::keyClick(w->focusWidget(), Qt::Key(Qt::Key_0 + action.mid(3).toInt()));
+        else
+            step(action);
+    }
+    QCOMPARE(m_program->state().selectedGrade, grade);
+    QCOMPARE(w->focusWidget(), chosen);
+    if (focusMoves)
+        QCOMPARE(heardOnArrival, GradeScreen::ChosenWords);
+    QCOMPARE(QAccessible::queryAccessibleInterface(chosen)->text(QAccessible::Description), GradeScreen::ChosenWords);
+    // Withdrawn, the button says its tooltip again; chosen again, Return confirms wherever the
+    // focus is.
+    QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+    QCOMPARE(QAccessible::queryAccessibleInterface(chosen)->text(QAccessible::Description), chosen->toolTip());
+    QTest::keyClick(w->focusWidget(), Qt::Key(Qt::Key_0 + grade));
+    QCOMPARE(QAccessible::queryAccessibleInterface(chosen)->text(QAccessible::Description), GradeScreen::ChosenWords);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    settle();
+    QCOMPARE(screenName(m_program->navigator()), QStringLiteral("menu"));
+    QVERIFY(ReportedErrors::list().isEmpty());
 }
 
 BUNPO_TEST_MAIN(TestGrade)

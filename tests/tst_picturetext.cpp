@@ -116,10 +116,15 @@ void TestPictureText::builtBankSpeaksItsQuestions()
     QCOMPARE(question.description, first);
     QCOMPARE(question.role, QAccessible::Graphic);
     const Heard choices = heard(w->image(DrillControl::ChoicesPicture));
-    QCOMPARE(choices.name, QStringLiteral("１ に、２ で、３ を、４ が"));
+    QCOMPARE(choices.name, QStringLiteral("１　に、２　で、３　を、４　が"));
     QCOMPARE(choices.description, choices.name);
-    QCOMPARE(heard(w->button(DrillControl::ChoiceButton3)).name, QStringLiteral("解答３"));
+    // The comment holds one choice a line, so each choice button is named after its choice,
+    // and choice button 1, which has the focus, tells the question and all four.
+    QCOMPARE(heard(w->button(DrillControl::ChoiceButton3)).name, QStringLiteral("解答３　を"));
     QCOMPARE(heard(w->button(DrillControl::ChoiceButton3)).role, QAccessible::Button);
+    QCOMPARE(w->focusWidget(), w->button(DrillControl::ChoiceButton1));
+    QCOMPARE(heard(w->button(DrillControl::ChoiceButton1)).description,
+             first + QStringLiteral("　１　に、２　で、３　を、４　が"));
 
     // The next question's text replaces the first's; the score label says what it shows.
     // (Qt raises the change events only while a screen reader listens: offscreen, never.)
@@ -131,7 +136,8 @@ void TestPictureText::builtBankSpeaksItsQuestions()
     w->button(DrillControl::NextButton)->click();
     const QString second = QStringLiteral("図書館（　）本を　よみます。");
     QCOMPARE(heard(w->image(DrillControl::QuestionPicture)).name, second);
-    QCOMPARE(heard(w->image(DrillControl::ChoicesPicture)).name, QStringLiteral("１ を、２ で、３ に、４ 本屋へ"));
+    QCOMPARE(heard(w->image(DrillControl::ChoicesPicture)).name, QStringLiteral("１　を、２　で、３　に、４　本屋へ"));
+    QCOMPARE(heard(w->button(DrillControl::ChoiceButton4)).name, QStringLiteral("解答４　本屋へ"));
 
     navigator.endProgram();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -122,6 +122,7 @@ void DrillScreen::load()
     state.gradeVisited = true;
     state.gradeReturnsTo = ScreenId::Drill;
     m_session.start(Twips::fromPixels(ui.train->x()));
+    m_narrator = DrillNarrator{}; // no news of an earlier drill
 
     // Only 1..7 are ever stored; anything else would go looking for "\title\.gif".
     const std::optional<Grade> grade = GradeCatalogue::lookup(state.selectedGrade);
@@ -175,8 +176,15 @@ void DrillScreen::showQuestion()
     ui.questionPicture->setPicture(question.picture);
     const PictureWithText choices = context.pictures.loadWithText(paths.choicesPicture(m_gradeCode, m_session.question()), ratio);
     ui.choicesPicture->setPicture(choices.picture);
+
+    // A screen reader speaks only what the focused control carries: choice button 1, which
+    // has the focus or takes it next, tells the question and its choices.
+    m_narrator.setQuestion(question.text, choices.text);
     describe(ui.questionPicture, question.text);
-    describe(ui.choicesPicture, choices.text);
+    describe(ui.choicesPicture, m_narrator.choicesLine());
+    for (int choice = 1; choice <= 4; ++choice)
+        ui.choiceButtons[std::size_t(choice - 1)]->setAccessibleName(m_narrator.choiceName(choice));
+    ui.choiceButtons[0]->setAccessibleDescription(m_narrator.questionDescription());
     if (ui.notePanel)
         readNote();
 }
@@ -205,11 +213,27 @@ void DrillScreen::readNote()
 
 void DrillScreen::describe(PictureLabel *picture, const QString &text)
 {
-    // A picture without text keeps no name from the question before. Each setter raises its
-    // QAccessible change event on the picture, so a screen reader hears of the new question
-    // without a focus move; raising them again here would make it hear everything twice.
+    // A picture without text keeps no name from the question before. A screen reader hears
+    // this only when it goes looking; what it speaks travels with the focus moves.
     picture->setAccessibleName(text);
     picture->setAccessibleDescription(text);
+}
+
+void DrillScreen::tellFocused(const QString &text, bool after)
+{
+    QWidget *focused = window()->focusWidget();
+    if (!focused || text.isEmpty())
+        return;
+    // After the pass the story goes on on the same control, so that a learner who comes back
+    // to it hears all of it.
+    const QString before = after ? focused->accessibleDescription() : QString();
+    focused->setAccessibleDescription(before.isEmpty() ? text : before + QStringLiteral("\u3000") + text);
+}
+
+void DrillScreen::tellNewsIfFinished()
+{
+    if (m_session.finished())
+        tellFocused(m_narrator.takeNews(), true);
 }
 
 // ---- Answer and evaluation
@@ -229,6 +253,7 @@ void DrillScreen::answer(qint16 choice)
     const DrillSession::Answer a = m_session.answer(choice);
     if (!a.accepted)
         return;
+    m_answeredRight = a.right;
     play(*a.sound);
     (a.right ? ui.correctMark : ui.wrongMark)->show();
     ui.evaluationStage->begin();
@@ -260,10 +285,21 @@ void DrillScreen::evaluate()
         ui.bonusEndStage->begin();
     }
 
+    // As the labels show it now: a bonus is in the score only when its stage ends.
+    DrillNarrator::Judgement judgement{m_answeredRight, m_session.rightChoice(), ui.scoreLabel->text(), ui.runLabel->text(),
+                                       e.opens == DrillSession::Sequence::MissLimit, e.bonusOpens,
+                                       e.opens == DrillSession::Sequence::Pass,
+                                       currentNoteText()};
+    const QString told = m_narrator.judgement(judgement);
+
     if (e.showNext) {
+        // Set before the focus moves: the screen reader speaks it as 次 takes the focus.
+        ui.nextButton->setAccessibleDescription(told);
         ui.nextButton->show();
         // Return or Space on it take the next question.
         ui.nextButton->setFocus(Qt::OtherFocusReason);
+    } else {
+        tellFocused(told);
     }
 }
 
@@ -290,6 +326,8 @@ void DrillScreen::halveScore()
     const DrillSession::Halving h = m_session.halveScore();
     moveTrain(h.trainLeft);
     ui.scoreLabel->setText(h.scoreText);
+    m_narrator.scoreHalved(h.scoreText);
+    tellNewsIfFinished();
 }
 
 void DrillScreen::endBonus()
@@ -298,6 +336,8 @@ void DrillScreen::endBonus()
     const DrillSession::BonusEnd b = m_session.endBonus();
     ui.scoreLabel->setText(b.scoreText);
     ui.runLabel->setText(b.runText);
+    m_narrator.bonusEnded(b.scoreText, b.runText);
+    tellNewsIfFinished();
     if (b.passFollows)
         ui.passAfterBonusStage->begin();
 }
@@ -306,6 +346,7 @@ void DrillScreen::passAfterBonus()
 {
     m_session.passAfterBonus();
     showPass();
+    tellFocused(m_narrator.passedAfterBonus(), true);
 }
 
 void DrillScreen::showPass()
@@ -323,11 +364,13 @@ void DrillScreen::nextQuestion()
     if (ui.notePanel)
         ui.notePanel->clear();
     const bool hadFocus = window()->focusWidget() == ui.nextButton;
-    ui.nextButton->hide();
+    m_session.nextQuestion();
+    // The question first: choice button 1 carries it when it takes the focus. Hiding the
+    // focused button would hand the focus on at once, before the question is there to tell.
+    drawQuestion();
     if (hadFocus)
         ui.choiceButtons[0]->setFocus(Qt::OtherFocusReason);
-    m_session.nextQuestion();
-    drawQuestion();
+    ui.nextButton->hide();
 }
 
 void DrillScreen::openGradeScreen()

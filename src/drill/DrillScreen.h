@@ -4,6 +4,7 @@
 
 #include "app/Screen.h"
 #include "bank/QuestionSelector.h"
+#include "drill/DrillNarrator.h"
 #include "drill/DrillSession.h"
 #include "platform/WarnOnce.h"
 
@@ -80,11 +81,18 @@ private:
     void moveTrain(qint16 left);
     // Gives a data picture its text as accessible name and description.
     void describe(PictureLabel *picture, const QString &text);
+    // Tells a screen reader about a change that moves no focus, through the focused
+    // control's description; after: following what it tells already.
+    void tellFocused(const QString &text, bool after = false);
+    // Once the drill is finished no focus move follows: news is told on the focused control.
+    void tellNewsIfFinished();
 
     DrillSession m_session;
     QuestionSelector m_selector;
     QString m_gradeCode;
     QString m_answerFilePath;
+    DrillNarrator m_narrator;
+    bool m_answeredRight = false; // the last answer, for its judgement at the evaluation stage
     // The note of the question on show, decoded with it; a null picture when it could not be.
     struct Note
     {

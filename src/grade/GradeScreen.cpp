@@ -26,8 +26,15 @@ ScreenWindow *GradeScreen::createWindow()
     for (int n = 1; n <= GradeCatalogue::Count; ++n) {
         PictureButton *button = w->button(GradeLayout::gradeButton(n));
         button->setMouseTracking(true);
+        // A press does not take the focus: the choice hands it over once the button says that
+        // it is chosen, so that a screen reader hears it as the focus arrives.
+        button->setFocusPolicy(Qt::TabFocus);
         ErrorGuard::connect(button, &PictureButton::pointerMoved, w, [this, n] { pointerOverGrade(n); });
-        ErrorGuard::connect(button, &PictureButton::clicked, w, [this, n] { chooseGrade(n); });
+        ErrorGuard::connect(button, &PictureButton::clicked, w, [this, n, button] {
+            chooseGrade(n);
+            // Clicked while another grade is chosen, it takes the focus as any clicked button does.
+            button->setFocus(Qt::MouseFocusReason);
+        });
     }
     ErrorGuard::connect(w->button(GradeControl::ConfirmButton), &PictureButton::clicked, w, [this] { confirm(); });
     ErrorGuard::connect(w->button(GradeControl::CancelButton), &PictureButton::clicked, w, [this] { cancel(); });
@@ -96,6 +103,10 @@ void GradeScreen::chooseGrade(int grade)
     m_gradeChosen = true;
     context.state.selectedGrade = static_cast<qint16>(grade);
     window()->image(GradeLayout::selectionMark(grade))->show();
+    // Said before the focus moves there, by key or pointer alike.
+    PictureButton *button = window()->button(GradeLayout::gradeButton(grade));
+    button->setAccessibleDescription(ChosenWords);
+    button->setFocus(Qt::OtherFocusReason);
 }
 
 void GradeScreen::cancel()
@@ -104,6 +115,8 @@ void GradeScreen::cancel()
         return;
     m_gradeChosen = false;
     window()->image(GradeLayout::selectionMark(context.state.selectedGrade))->hide();
+    // Back to its tooltip.
+    window()->button(GradeLayout::gradeButton(context.state.selectedGrade))->setAccessibleDescription(QString());
 }
 
 void GradeScreen::confirm()

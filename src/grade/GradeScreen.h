@@ -2,6 +2,7 @@
 
 #include "app/Screen.h"
 
+#include <QString>
 #include <QtGlobal>
 
 // The Grade screen ランク, where the grade to drill is chosen. The grade button under the
@@ -15,6 +16,9 @@ class GradeScreen : public Screen
     Q_OBJECT
 public:
     explicit GradeScreen(AppContext &context);
+
+    // The description of the chosen grade's button, which takes the focus when it is chosen.
+    static inline const QString ChosenWords = QStringLiteral("選びました。Return で決定します。Esc で取り消します。");
 
     // The grade whose button shows its highlighted picture: -1 (none) or the hovered grade.
     int highlightedGrade() const { return m_highlightedGrade; }
