@@ -4,7 +4,10 @@
 
 #include "error/ErrorGuard.h"
 #include "platform/Stage.h"
+#include "screens/drill/DrillLayout.h"
 #include "screens/drill/DrillScreen.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/menu/MenuLayout.h"
 #include "widgets/PictureButton.h"
 #include "widgets/ScreenWindow.h"
 
@@ -39,11 +42,16 @@ bool SoakRun::fail(const QString &what)
     return false;
 }
 
-void SoakRun::click(const QString &button)
+ScreenWindow *SoakRun::onShow() const
 {
-    PictureButton *target = m_program->navigator().current()->window()->button(button);
+    return m_program->navigator().current()->window();
+}
+
+void SoakRun::click(PictureButton *target)
+{
     if (!target || !target->isVisible()) {
-        fail(QStringLiteral("%1 is not there to click").arg(button));
+        fail(target ? QStringLiteral("%1 is not there to click").arg(target->objectName())
+                    : QStringLiteral("a button to click is not on the %1 screen").arg(onShow()->objectName()));
         return;
     }
     QTest::mouseClick(target, Qt::LeftButton);
@@ -51,9 +59,9 @@ void SoakRun::click(const QString &button)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void SoakRun::pointAt(const QString &button)
+void SoakRun::pointAt(PictureButton *target)
 {
-    if (PictureButton *target = m_program->navigator().current()->window()->button(button))
+    if (target)
         QTest::mouseMove(target);
 }
 
@@ -79,9 +87,9 @@ void SoakRun::chooseGradeAndConfirm()
 {
     std::uniform_int_distribution<int> grade(1, 7);
     for (int k = 0; k < 3; ++k)
-        pointAt(QStringLiteral("gradeButton%1").arg(grade(m_choices)));
-    click(QStringLiteral("gradeButton%1").arg(grade(m_choices)));
-    click(QStringLiteral("confirmButton"));
+        pointAt(GradeLayout::gradeButton(grade(m_choices)));
+    click(GradeLayout::gradeButton(grade(m_choices)));
+    click(GradeControl::ConfirmButton);
     ++m_gradeChanges;
 }
 
@@ -102,7 +110,7 @@ bool SoakRun::answerOne()
         return fail(QStringLiteral("question %1 of a bank of %2").arg(question).arg(m_count));
     const bool right = std::bernoulli_distribution(RightShare)(m_choices);
     const int rightChoice = m_rightAnswers[question];
-    click(QStringLiteral("choiceButton%1").arg(right ? rightChoice : rightChoice % 4 + 1));
+    click(DrillLayout::choiceButton(right ? rightChoice : rightChoice % 4 + 1));
     ++m_answered;
     if (std::uniform_int_distribution<int>(0, 999)(m_choices) < MidAnswerPerMille) {
         ++m_leftMidAnswer;
@@ -119,7 +127,7 @@ bool SoakRun::answerOne()
         return fail(QStringLiteral("the drill has score %1, run %2, misses %3, finished %4; the model %5, %6, %7, %8")
                         .arg(f.score()).arg(f.run()).arg(f.misses()).arg(f.finished())
                         .arg(m_model.score()).arg(m_model.run()).arg(m_model.misses()).arg(m_model.passed()));
-    const QString shownScore = m_program->navigator().current()->window()->label(QStringLiteral("scoreLabel"))->text();
+    const QString shownScore = onShow()->label(DrillControl::ScoreLabel)->text();
     if (shownScore != QString::number(m_model.score()))
         return fail(QStringLiteral("the score shows \"%1\", the model %2").arg(shownScore).arg(m_model.score()));
     return !m_failed;
@@ -130,14 +138,14 @@ void SoakRun::leaveDrill()
 {
     ++m_moves;
     if (std::bernoulli_distribution(0.5)(m_choices)) {
-        click(QStringLiteral("returnButton")); // to the Menu
+        click(DrillControl::ReturnButton); // to the Menu
         if (std::bernoulli_distribution(0.5)(m_choices)) {
-            click(QStringLiteral("settingsButton")); // to the Grade screen, back to the Menu
+            click(MenuControl::SettingsButton); // to the Grade screen, back to the Menu
             chooseGradeAndConfirm();
         }
-        click(QStringLiteral("drillButton")); // 練習
+        click(MenuControl::DrillButton); // 練習
     } else {
-        click(QStringLiteral("settingsButton")); // to the Grade screen, back to the drill
+        click(DrillControl::SettingsButton); // to the Grade screen, back to the drill
         chooseGradeAndConfirm();
     }
     if (!m_failed)
@@ -162,7 +170,7 @@ void SoakRun::reportMemory()
 bool SoakRun::run()
 {
     ErrorGuard::run([this] { m_program->start(); });
-    click(QStringLiteral("drillButton")); // 練習: the first drill of the run, grade 1
+    click(MenuControl::DrillButton); // 練習: the first drill of the run, grade 1
     if (!m_failed)
         drillStarted();
 
@@ -181,7 +189,7 @@ bool SoakRun::run()
         } else if (std::uniform_int_distribution<int>(0, 999)(m_choices) < MovePerMille) {
             leaveDrill();
         } else {
-            click(QStringLiteral("nextButton")); // 次
+            click(DrillControl::NextButton); // 次
         }
     }
     if (m_answered != m_answers)

@@ -8,6 +8,7 @@
 #include "platform/DataPictureLoader.h"
 #include "platform/MixingRandomSource.h"
 #include "support/FakeClock.h"
+#include "widgets/ScreenWindow.h"
 
 #include <QString>
 #include <QTextStream>
@@ -31,8 +32,14 @@ public:
     bool run();
 
 private:
-    void click(const QString &button);
-    void pointAt(const QString &button);
+    // The button of the screen on show by its key; a key of another screen finds none.
+    template <typename Key>
+    void click(Key button) { click(onShow()->button(button)); }
+    template <typename Key>
+    void pointAt(Key button) { pointAt(onShow()->button(button)); }
+    void click(PictureButton *target);
+    void pointAt(PictureButton *target);
+    ScreenWindow *onShow() const;
     // Lets time pass in ticks of 500 ms, as the stages' timers would, until no stage runs.
     void settle();
     void chooseGradeAndConfirm();

@@ -25,8 +25,8 @@ struct Snapshot
 
 Snapshot snapshot(const DrillRig &rig)
 {
-    return {rig.label("scoreLabel"), rig.label("runLabel"), rig.sound.played.size(),
-            rig.shown("correctMark"), rig.shown("wrongMark"), rig.running(DrillStage::Evaluation)};
+    return {rig.label(DrillControl::ScoreLabel), rig.label(DrillControl::RunLabel), rig.sound.played.size(),
+            rig.shown(DrillControl::CorrectMark), rig.shown(DrillControl::WrongMark), rig.running(DrillStage::Evaluation)};
 }
 
 } // namespace
@@ -58,10 +58,10 @@ void TestDrillAnswers::answerCycle()
         return QStringLiteral("locked %1 evaluation %2 marks %3%4 ring %5 next %6")
             .arg(rig.f().locked())
             .arg(rig.running(DrillStage::Evaluation) ? "running" : "idle")
-            .arg(rig.shown("correctMark") ? "O" : "-")
-            .arg(rig.shown("wrongMark") ? "X" : "-")
-            .arg(rig.shown("ring") ? "shown" : "hidden")
-            .arg(rig.shown("nextButton") ? "shown" : "hidden");
+            .arg(rig.shown(DrillControl::CorrectMark) ? "O" : "-")
+            .arg(rig.shown(DrillControl::WrongMark) ? "X" : "-")
+            .arg(rig.shown(DrillControl::Ring) ? "shown" : "hidden")
+            .arg(rig.shown(DrillControl::NextButton) ? "shown" : "hidden");
     };
     QCOMPARE(state(), QStringLiteral("locked 0 evaluation idle marks -- ring hidden next hidden"));
 
@@ -72,13 +72,13 @@ void TestDrillAnswers::answerCycle()
     QVERIFY(rig.sound.played.first().startsWith(bank.base()));
     QCOMPARE(rig.f().score(), qint16(100));
     QCOMPARE(rig.f().run(), 1);
-    QVERIFY(rig.label("scoreLabel").isEmpty());
-    QVERIFY(rig.label("runLabel").isEmpty());
+    QVERIFY(rig.label(DrillControl::ScoreLabel).isEmpty());
+    QVERIFY(rig.label(DrillControl::RunLabel).isEmpty());
 
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(state(), QStringLiteral("locked 1 evaluation idle marks -- ring shown next shown"));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("100"));
-    QCOMPARE(rig.label("runLabel"), QStringLiteral("１"));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("100"));
+    QCOMPARE(rig.label(DrillControl::RunLabel), QStringLiteral("１"));
     QCOMPARE(rig.trainLeft(), 1065);
 
     // The next question frees the choices and leaves the score, the counts and the train.
@@ -86,8 +86,8 @@ void TestDrillAnswers::answerCycle()
     QVERIFY(rig.next());
     QCOMPARE(state(), QStringLiteral("locked 0 evaluation idle marks -- ring hidden next hidden"));
     QCOMPARE(rig.question(), 2);
-    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 2);
-    QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image(DrillControl::QuestionPicture)->picture()), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image(DrillControl::ChoicesPicture)->picture()), 2);
     QCOMPARE(rig.f().score(), qint16(100));
 
     // A wrong answer: the cross, its sound, 100 points off, the train a step out.
@@ -202,15 +202,15 @@ void TestDrillAnswers::decisionAfterAnAnswer()
     rig.answer(right);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(rig.trainLeft(), train);
-    QCOMPARE(rig.label("scoreLabel"), scoreText);
-    QCOMPARE(rig.label("runLabel"), runText);
-    QCOMPARE(rig.shown("burst"), burst);
-    QCOMPARE(rig.shown("passBanner"), pass);
-    QCOMPARE(rig.shown("bonusBanner"), bonus);
-    QCOMPARE(rig.shown("nextButton"), next);
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), scoreText);
+    QCOMPARE(rig.label(DrillControl::RunLabel), runText);
+    QCOMPARE(rig.shown(DrillControl::Burst), burst);
+    QCOMPARE(rig.shown(DrillControl::PassBanner), pass);
+    QCOMPARE(rig.shown(DrillControl::BonusBanner), bonus);
+    QCOMPARE(rig.shown(DrillControl::NextButton), next);
     QCOMPARE(rig.running(DrillStage::HalvingNotice), burst);
     QCOMPARE(rig.running(DrillStage::BonusEnd), bonus);
-    QVERIFY(rig.shown("ring"));
+    QVERIFY(rig.shown(DrillControl::Ring));
     QCOMPARE(rig.sound.names().contains("gokaku.wav"), pass);
     QCOMPARE(rig.sound.names().last(), burst ? "pan.wav" : pass ? "gokaku.wav" : right ? "o.wav" : "x.wav");
     QVERIFY(ReportedErrors::list().isEmpty());
@@ -240,13 +240,13 @@ void TestDrillAnswers::ringBesideTheRightChoice()
     rig.runUntilIdle(DrillStage::Evaluation);
 
     QVERIFY(ReportedErrors::list().isEmpty());
-    PictureLabel *ring = rig.image("ring");
-    QVERIFY(rig.shown("ring"));
+    PictureLabel *ring = rig.image(DrillControl::Ring);
+    QVERIFY(rig.shown(DrillControl::Ring));
     QCOMPARE(ring->y(), Twips::toPixels(top));
     QCOMPARE(ring->x(), Twips::toPixels(1150));
     // The ring's centre on the row's number: 15 px below the choices picture's top and 13 px
     // from its left edge, rows 28 px apart.
-    PictureLabel *choices = rig.image("choicesPicture");
+    PictureLabel *choices = rig.image(DrillControl::ChoicesPicture);
     const QPoint number = choices->pos() + QPoint(13, 15 + 28 * (rightAnswer - 1));
     const QPoint centre = ring->geometry().center();
     QVERIFY2(qAbs(centre.y() - number.y()) <= 2 && qAbs(centre.x() - number.x()) <= 2,

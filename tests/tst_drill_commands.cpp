@@ -6,7 +6,12 @@
 
 #include <QPointer>
 
+#include <optional>
+
 using Kind = RuntimeError::Kind;
+// A button of the Drill screen, or none for its close box.
+using Command = std::optional<DrillControl>;
+Q_DECLARE_METATYPE(Command)
 
 class TestDrillCommands : public QObject
 {
@@ -26,20 +31,20 @@ void TestDrillCommands::leavingEndsEveryStage_data()
     QTest::addColumn<QString>("script");   // answered before leaving; the last one's stage is ticked as below
     QTest::addColumn<double>("runAfter");  // seconds of ticks after the last answer
     QTest::addColumn<QList<int>>("running"); // the stages running when the user leaves
-    QTest::addColumn<QString>("command");  // "settingsButton", "returnButton", "endButton" or "close box"
+    QTest::addColumn<Command>("command");  // the settings, return or end button, or none: the close box
     QTest::addColumn<int>("target");       // ScreenId, or -1 for the end of the program
 
     const QString toPassThroughBonus = QString("rrrrr").repeated(5) + QString("rrrrw").repeated(3) + "rrwrrrrr";
-    QTest::newRow("settingsButton while waiting") << "" << 0.0 << QList<int>{} << "settingsButton" << int(ScreenId::Grade);
-    QTest::newRow("settingsButton while evaluating") << "r" << 0.5 << QList<int>{1} << "settingsButton" << int(ScreenId::Grade);
-    QTest::newRow("returnButton with the result shown") << "w" << 1.5 << QList<int>{} << "returnButton" << int(ScreenId::Menu);
+    QTest::newRow("settingsButton while waiting") << "" << 0.0 << QList<int>{} << Command(DrillControl::SettingsButton) << int(ScreenId::Grade);
+    QTest::newRow("settingsButton while evaluating") << "r" << 0.5 << QList<int>{1} << Command(DrillControl::SettingsButton) << int(ScreenId::Grade);
+    QTest::newRow("returnButton with the result shown") << "w" << 1.5 << QList<int>{} << Command(DrillControl::ReturnButton) << int(ScreenId::Menu);
     QTest::newRow("returnButton during the halving notice")
-        << "wwwww" << 2.5 << QList<int>{3} << "returnButton" << int(ScreenId::Menu);
-    QTest::newRow("endButton during the bonus") << "rrrrr" << 1.0 << QList<int>{4} << "endButton" << -1;
+        << "wwwww" << 2.5 << QList<int>{3} << Command(DrillControl::ReturnButton) << int(ScreenId::Menu);
+    QTest::newRow("endButton during the bonus") << "rrrrr" << 1.0 << QList<int>{4} << Command(DrillControl::EndButton) << -1;
     QTest::newRow("settingsButton before the pass after a bonus")
-        << toPassThroughBonus << 2.5 << QList<int>{5} << "settingsButton" << int(ScreenId::Grade);
-    QTest::newRow("endButton after the pass") << toPassThroughBonus << 6.0 << QList<int>{} << "endButton" << -1;
-    QTest::newRow("close box during the burst") << "wwwww" << 1.0 << QList<int>{2} << "close box" << -1;
+        << toPassThroughBonus << 2.5 << QList<int>{5} << Command(DrillControl::SettingsButton) << int(ScreenId::Grade);
+    QTest::newRow("endButton after the pass") << toPassThroughBonus << 6.0 << QList<int>{} << Command(DrillControl::EndButton) << -1;
+    QTest::newRow("close box during the burst") << "wwwww" << 1.0 << QList<int>{2} << Command() << -1;
 }
 
 void TestDrillCommands::leavingEndsEveryStage()
@@ -47,7 +52,7 @@ void TestDrillCommands::leavingEndsEveryStage()
     QFETCH(QString, script);
     QFETCH(double, runAfter);
     QFETCH(QList<int>, running);
-    QFETCH(QString, command);
+    QFETCH(Command, command);
     QFETCH(int, target);
 
     DrillBank bank(tenAnswers());
@@ -70,10 +75,10 @@ void TestDrillCommands::leavingEndsEveryStage()
     QCOMPARE(seenRunning, running);
 
     const qsizetype sounds = rig.sound.played.size();
-    if (command == QLatin1String("close box"))
+    if (!command)
         rig.window()->close();
     else
-        rig.click(rig.button(command));
+        rig.click(rig.button(*command));
 
     QVERIFY(!rig.drill.isLoaded());
     if (target < 0) {
@@ -96,8 +101,10 @@ void TestDrillCommands::leavingEndsEveryStage()
         // Back on the drill: a new one, with no sequence left over.
         rig.navigator.moveTo(ScreenId::Drill);
         QVERIFY(!rig.anyRunning());
-        for (const char *picture : {"burst", "halvingNotice", "passBanner", "bonusBanner", "correctMark", "wrongMark", "ring"})
-            QVERIFY2(!rig.shown(picture), picture);
+        for (const DrillControl picture : {DrillControl::Burst, DrillControl::HalvingNotice, DrillControl::PassBanner,
+                                           DrillControl::BonusBanner, DrillControl::CorrectMark, DrillControl::WrongMark,
+                                           DrillControl::Ring})
+            QVERIFY2(!rig.shown(picture), qPrintable(rig.window()->control(picture)->objectName()));
         QCOMPARE(rig.f().score(), qint16(0));
         QVERIFY(!rig.f().finished());
         QVERIFY(!rig.f().locked());
@@ -119,8 +126,8 @@ void TestDrillCommands::missingChoicesPictureStopsAfterTheQuestionPicture()
     const RuntimeError &error = ReportedErrors::list().first();
     QCOMPARE(error.kind(), Kind::FileNotFound);
     QVERIFY2(error.subject().endsWith(QLatin1String("choices/g4_1/a3.gif")), qPrintable(error.message()));
-    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 3);
-    QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 2);
+    QCOMPARE(DrillBank::questionShown(rig.image(DrillControl::QuestionPicture)->picture()), 3);
+    QCOMPARE(DrillBank::questionShown(rig.image(DrillControl::ChoicesPicture)->picture()), 2);
 }
 
 // Return held down on the focused next-question button: the next question comes once, and the
@@ -132,8 +139,8 @@ void TestDrillCommands::returnHeldOnNextAnswersNothing()
     rig.open();
     QCOMPARE(rig.play("r"), QString());
     QVERIFY(rig.settle());
-    PictureButton *next = rig.button(QStringLiteral("nextButton"));
-    QVERIFY(rig.shown(QStringLiteral("nextButton")));
+    PictureButton *next = rig.button(DrillControl::NextButton);
+    QVERIFY(rig.shown(DrillControl::NextButton));
     next->setFocus();
     const qsizetype soundsBefore = rig.sound.played.size();
 
@@ -141,12 +148,12 @@ void TestDrillCommands::returnHeldOnNextAnswersNothing()
                          "P.rp.rp.rp.rp.x.x.x.x.R");
 
     QCOMPARE(rig.question(), 2);
-    QVERIFY(!rig.shown(QStringLiteral("nextButton")));
+    QVERIFY(!rig.shown(DrillControl::NextButton));
     QVERIFY(!rig.f().locked());
     QCOMPARE(rig.f().score(), qint16(100));
     QCOMPARE(rig.sound.played.size(), soundsBefore);
     QVERIFY(!rig.anyRunning());
-    QVERIFY(!rig.shown(QStringLiteral("correctMark")) && !rig.shown(QStringLiteral("wrongMark")));
+    QVERIFY(!rig.shown(DrillControl::CorrectMark) && !rig.shown(DrillControl::WrongMark));
 }
 
 BUNPO_TEST_MAIN(TestDrillCommands)

@@ -6,6 +6,7 @@
 #include "app/Navigator.h"
 #include "platform/MutableSoundPlayer.h"
 #include "platform/Stage.h"
+#include "screens/drill/DrillLayout.h"
 #include "screens/drill/DrillScreen.h"
 #include "screens/Screen.h"
 #include "screens/ScreenContext.h"
@@ -37,6 +38,9 @@
 // One grade's data folder: answer file, title, and question and choices pictures. The
 // pictures are PNG files named .gif (the loader goes by content); question n's pictures are
 // filled with colour (n, 0, 128) so that a test can tell which question is on show.
+// Data tables may name the Drill screen's controls by their key.
+Q_DECLARE_METATYPE(DrillControl)
+
 class DrillBank
 {
 public:
@@ -233,11 +237,11 @@ public:
     }
 
     ScreenWindow *window() const { return drill.window(); }
-    PictureButton *button(const QString &name) const { return window()->button(name); }
-    PictureButton *choice(int n) const { return button(QStringLiteral("choiceButton%1").arg(n)); }
-    PictureLabel *image(const QString &name) const { return window()->image(name); }
-    QString label(const QString &name) const { return window()->label(name)->text(); }
-    bool shown(const QString &name) const { return !window()->control(name)->isHidden(); }
+    PictureButton *button(DrillControl key) const { return window()->button(key); }
+    PictureButton *choice(int n) const { return button(DrillLayout::choiceButton(n)); }
+    PictureLabel *image(DrillControl key) const { return window()->image(key); }
+    QString label(DrillControl key) const { return window()->label(key)->text(); }
+    bool shown(DrillControl key) const { return !window()->control(key)->isHidden(); }
     Stage *stage(DrillStage which) const { return drill.stage(which); }
     bool running(DrillStage which) const { return stage(which) && stage(which)->isRunning(); }
     bool anyRunning() const
@@ -252,8 +256,8 @@ public:
     int rightChoice() const { return m_bank.answer(question()); }
     int wrongChoice() const { return rightChoice() % 4 + 1; }
     // Train and ring places in twips, as the program sets them.
-    int trainLeft() const { return image(QStringLiteral("train"))->x() * 15; }
-    int ringTop() const { return image(QStringLiteral("ring"))->y() * 15; }
+    int trainLeft() const { return image(DrillControl::Train)->x() * 15; }
+    int ringTop() const { return image(DrillControl::Ring)->y() * 15; }
 
     // ---- the user
 
@@ -272,9 +276,9 @@ public:
     // False when the next-question button is not there to click.
     bool next()
     {
-        if (!drill.isLoaded() || !shown(QStringLiteral("nextButton")))
+        if (!drill.isLoaded() || !shown(DrillControl::NextButton))
             return false;
-        click(button(QStringLiteral("nextButton")));
+        click(button(DrillControl::NextButton));
         return true;
     }
 

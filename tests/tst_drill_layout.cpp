@@ -32,49 +32,49 @@ private Q_SLOTS:
 
 void TestDrillLayout::controlsAsFirstSeen_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<DrillControl>("key"); // the row's tag is the control's object name
     QTest::addColumn<QRect>("twips"); // left, top, width, height
     QTest::addColumn<bool>("visible");
     QTest::addColumn<QString>("tooltip");         // the key that presses a button follows its text
     QTest::addColumn<QString>("accessibleName");  // what a screen reader calls a button, mark or banner
 
-    auto row = [](const char *name, int left, int top, int width, int height, bool visible, const char *tooltip = "",
-                  const char *accessibleName = "") {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height) << visible
+    auto row = [](DrillControl key, const char *name, int left, int top, int width, int height, bool visible,
+                  const char *tooltip = "", const char *accessibleName = "") {
+        QTest::newRow(name) << key << QRect(left, top, width, height) << visible
                             << QString::fromUtf8(tooltip) << QString::fromUtf8(accessibleName);
     };
-    row("nextButton", 9210, 4680, 870, 675, false, "Next (Return, →, N)", "次の問題");
-    row("endButton", 9000, 420, 1080, 435, true, "Exit", "終了");
-    row("returnButton", 7670, 420, 1080, 435, true, "Return (Esc)", "戻る");
-    row("settingsButton", 6330, 420, 1080, 435, true, "Establish of drill grade", "設定");
-    row("choiceButton4", 6320, 4695, 660, 645, true, "Answer 4 (4)", "解答４");
-    row("choiceButton3", 5655, 4695, 660, 645, true, "Answer 3 (3)", "解答３");
-    row("choiceButton2", 5000, 4695, 660, 645, true, "Answer 2 (2)", "解答２");
-    row("choiceButton1", 4335, 4695, 660, 645, true, "Answer 1 (1)", "解答１");
-    row("bonusBanner", 3450, 2700, 4230, 1500, false, "", "ボーナス　1000点");
-    row("ring", 1150, 2550, 600, 600, false, "", "正しい答えの印");
-    row("passBanner", 3000, 2600, 5130, 1695, false, "", "合格");
-    row("halvingNotice", 2700, 3100, 5925, 630, false, "", "得点が半分になります");
-    row("wrongMark", 4100, 1400, 3165, 3105, false, "", "不正解");
-    row("correctMark", 4100, 1400, 2985, 2925, false, "", "正解");
-    row("runLabel", 8340, 4740, 765, 510, true);
-    row("scoreLabel", 1080, 4755, 1425, 555, true, "Point");
-    row("scoreBox", 1050, 4680, 1950, 675, true);
-    row("runBox", 7050, 4680, 2100, 675, true, "Succession");
-    row("answerBox", 3070, 4680, 3915, 675, true, "Answer");
+    row(DrillControl::NextButton, "nextButton", 9210, 4680, 870, 675, false, "Next (Return, →, N)", "次の問題");
+    row(DrillControl::EndButton, "endButton", 9000, 420, 1080, 435, true, "Exit", "終了");
+    row(DrillControl::ReturnButton, "returnButton", 7670, 420, 1080, 435, true, "Return (Esc)", "戻る");
+    row(DrillControl::SettingsButton, "settingsButton", 6330, 420, 1080, 435, true, "Establish of drill grade", "設定");
+    row(DrillControl::ChoiceButton4, "choiceButton4", 6320, 4695, 660, 645, true, "Answer 4 (4)", "解答４");
+    row(DrillControl::ChoiceButton3, "choiceButton3", 5655, 4695, 660, 645, true, "Answer 3 (3)", "解答３");
+    row(DrillControl::ChoiceButton2, "choiceButton2", 5000, 4695, 660, 645, true, "Answer 2 (2)", "解答２");
+    row(DrillControl::ChoiceButton1, "choiceButton1", 4335, 4695, 660, 645, true, "Answer 1 (1)", "解答１");
+    row(DrillControl::BonusBanner, "bonusBanner", 3450, 2700, 4230, 1500, false, "", "ボーナス　1000点");
+    row(DrillControl::Ring, "ring", 1150, 2550, 600, 600, false, "", "正しい答えの印");
+    row(DrillControl::PassBanner, "passBanner", 3000, 2600, 5130, 1695, false, "", "合格");
+    row(DrillControl::HalvingNotice, "halvingNotice", 2700, 3100, 5925, 630, false, "", "得点が半分になります");
+    row(DrillControl::WrongMark, "wrongMark", 4100, 1400, 3165, 3105, false, "", "不正解");
+    row(DrillControl::CorrectMark, "correctMark", 4100, 1400, 2985, 2925, false, "", "正解");
+    row(DrillControl::RunLabel, "runLabel", 8340, 4740, 765, 510, true);
+    row(DrillControl::ScoreLabel, "scoreLabel", 1080, 4755, 1425, 555, true, "Point");
+    row(DrillControl::ScoreBox, "scoreBox", 1050, 4680, 1950, 675, true);
+    row(DrillControl::RunBox, "runBox", 7050, 4680, 2100, 675, true, "Succession");
+    row(DrillControl::AnswerBox, "answerBox", 3070, 4680, 3915, 675, true, "Answer");
     // The three pictures of the grade and the question take the size of what was loaded:
     // a 327 x 37 title, a 578 x 57 question, a 578 x 113 choices picture.
-    row("titlePicture", 1065, 345, 4905, 555, true);
-    row("choicesPicture", 1245, 2625, 8670, 1695, true);
-    row("questionPicture", 1260, 1170, 8670, 855, true);
-    row("burst", 8790, 5475, 1275, 1260, false, "", "割れた風船");
-    row("train", 1065, 5475, 2700, 1260, true);
-    row("board", 765, 225, 9600, 6900, true);
+    row(DrillControl::TitlePicture, "titlePicture", 1065, 345, 4905, 555, true);
+    row(DrillControl::ChoicesPicture, "choicesPicture", 1245, 2625, 8670, 1695, true);
+    row(DrillControl::QuestionPicture, "questionPicture", 1260, 1170, 8670, 855, true);
+    row(DrillControl::Burst, "burst", 8790, 5475, 1275, 1260, false, "", "割れた風船");
+    row(DrillControl::Train, "train", 1065, 5475, 2700, 1260, true);
+    row(DrillControl::Board, "board", 765, 225, 9600, 6900, true);
 }
 
 void TestDrillLayout::controlsAsFirstSeen()
 {
-    QFETCH(QString, name);
+    QFETCH(DrillControl, key);
     QFETCH(QRect, twips);
     QFETCH(bool, visible);
     QFETCH(QString, tooltip);
@@ -86,12 +86,13 @@ void TestDrillLayout::controlsAsFirstSeen()
     QVERIFY(ReportedErrors::list().isEmpty());
     QVERIFY(rig.window()->isVisible());
 
-    QWidget *control = rig.window()->control(name);
+    QWidget *control = rig.window()->control(key);
+    QCOMPARE(control->objectName(), QString::fromLatin1(QTest::currentDataTag()));
     const QRect expected = Twips::toPixels(twips.x(), twips.y(), twips.width(), twips.height());
     QRect seen = control->geometry();
-    if (name == QLatin1String("titlePicture"))
+    if (key == DrillControl::TitlePicture)
         QCOMPARE(seen.size(), QSize(327, 37));
-    else if (name == QLatin1String("questionPicture"))
+    else if (key == DrillControl::QuestionPicture)
         QCOMPARE(seen.size(), QSize(578, 57));
     else
         QCOMPARE(seen.size(), expected.size());
@@ -107,18 +108,21 @@ void TestDrillLayout::stackingFollowsTheTable()
     DrillRig rig(bank);
     rig.open();
     // Front to back: each image or label lies over those listed after it; buttons over all.
-    const QStringList frontToBack = {"bonusBanner", "ring", "passBanner", "halvingNotice", "wrongMark", "correctMark", "runLabel",
-                                     "scoreLabel",  "scoreBox",  "runBox",  "answerBox",  "titlePicture",  "choicesPicture",  "questionPicture",
-                                     "burst",  "train",  "board"};
+    using C = DrillControl;
+    const C frontToBack[] = {C::BonusBanner, C::Ring,         C::PassBanner,   C::HalvingNotice,  C::WrongMark,
+                             C::CorrectMark, C::RunLabel,     C::ScoreLabel,   C::ScoreBox,       C::RunBox,
+                             C::AnswerBox,   C::TitlePicture, C::ChoicesPicture, C::QuestionPicture, C::Burst,
+                             C::Train,       C::Board};
     const QObjectList stack = rig.window()->children(); // back to front
     int above = int(stack.size());
-    for (const QString &name : frontToBack) {
-        const int at = int(stack.indexOf(rig.window()->control(name)));
-        QVERIFY2(at < above, qPrintable(name));
+    for (const C key : frontToBack) {
+        QWidget *control = rig.window()->control(key);
+        const int at = int(stack.indexOf(control));
+        QVERIFY2(at < above, qPrintable(control->objectName()));
         above = at;
     }
     for (int n = 1; n <= 4; ++n)
-        QVERIFY(stack.indexOf(rig.choice(n)) > stack.indexOf(rig.window()->control("bonusBanner")));
+        QVERIFY(stack.indexOf(rig.choice(n)) > stack.indexOf(rig.window()->control(DrillControl::BonusBanner)));
 }
 
 void TestDrillLayout::windowLabelsAndFocus()
@@ -138,9 +142,10 @@ void TestDrillLayout::windowLabelsAndFocus()
 
     // Yellow bold Mincho, centred, empty until the first evaluation stage.
     // The score's face or size is the one at which the widest score fits its label.
-    const struct { const char *name; int smallest, pixelSize; } labels[] = {{"scoreLabel", 26, 32}, {"runLabel", 35, 35}};
+    const struct { DrillControl key; int smallest, pixelSize; } labels[] = {{DrillControl::ScoreLabel, 26, 32},
+                                                                            {DrillControl::RunLabel, 35, 35}};
     for (const auto &expected : labels) {
-        QLabel *label = window->label(expected.name);
+        QLabel *label = window->label(expected.key);
         QVERIFY(label->text().isEmpty());
         QCOMPARE(label->alignment(), Qt::AlignCenter);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 255, 0));
@@ -166,28 +171,28 @@ void TestDrillLayout::windowLabelsAndFocus()
 
 void TestDrillLayout::numbersSitInTheMiddleOfTheirBoxes_data()
 {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<DrillControl>("label");
+    QTest::addColumn<DrillControl>("box");
     QTest::addColumn<QRect>("field"); // inside the box picture: the part the number belongs in
     QTest::addColumn<QString>("text");
 
     // The score box's 点 begins 99 pixels in; the run box's white frame encloses x 80 to 139.
     const QRect scoreField(1, 1, 96, 43), runField(81, 1, 58, 43);
-    QTest::newRow("score 11000") << "scoreLabel" << "scoreBox" << scoreField << "11000";
-    QTest::newRow("score 10000") << "scoreLabel" << "scoreBox" << scoreField << "10000";
-    QTest::newRow("score 10988") << "scoreLabel" << "scoreBox" << scoreField << "10988";
-    QTest::newRow("score 100") << "scoreLabel" << "scoreBox" << scoreField << "100";
-    QTest::newRow("run, full-width 5") << "runLabel" << "runBox" << runField << QString::fromUtf8("５");
-    QTest::newRow("run, full-width 1") << "runLabel" << "runBox" << runField << QString::fromUtf8("１");
-    QTest::newRow("run after a bonus, ordinary 0") << "runLabel" << "runBox" << runField << "0";
+    QTest::newRow("score 11000") << DrillControl::ScoreLabel << DrillControl::ScoreBox << scoreField << "11000";
+    QTest::newRow("score 10000") << DrillControl::ScoreLabel << DrillControl::ScoreBox << scoreField << "10000";
+    QTest::newRow("score 10988") << DrillControl::ScoreLabel << DrillControl::ScoreBox << scoreField << "10988";
+    QTest::newRow("score 100") << DrillControl::ScoreLabel << DrillControl::ScoreBox << scoreField << "100";
+    QTest::newRow("run, full-width 5") << DrillControl::RunLabel << DrillControl::RunBox << runField << QString::fromUtf8("５");
+    QTest::newRow("run, full-width 1") << DrillControl::RunLabel << DrillControl::RunBox << runField << QString::fromUtf8("１");
+    QTest::newRow("run after a bonus, ordinary 0") << DrillControl::RunLabel << DrillControl::RunBox << runField << "0";
 }
 
 // The yellow of a number stays inside its field with a margin of 2 pixels, clear of the score
 // box's 点 and the run box's frame, and sits in the middle of it from top to bottom, to a pixel.
 void TestDrillLayout::numbersSitInTheMiddleOfTheirBoxes()
 {
-    QFETCH(QString, label);
-    QFETCH(QString, box);
+    QFETCH(DrillControl, label);
+    QFETCH(DrillControl, box);
     QFETCH(QRect, field);
     QFETCH(QString, text);
 
@@ -246,8 +251,8 @@ void TestDrillLayout::drillStartSetsItsFieldsAndShowsTheFirstQuestion()
     QCOMPARE(rig.pictures.relative(bank.base()),
              QStringList({"title/g3_2.gif", "question/g3_2/q7.gif", "choices/g3_2/a7.gif"}));
     QCOMPARE(rig.question(), 7);
-    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), 7);
-    QCOMPARE(DrillBank::questionShown(rig.image("choicesPicture")->picture()), 7);
+    QCOMPARE(DrillBank::questionShown(rig.image(DrillControl::QuestionPicture)->picture()), 7);
+    QCOMPARE(DrillBank::questionShown(rig.image(DrillControl::ChoicesPicture)->picture()), 7);
     QCOMPARE(rig.drill.gradeCode(), QStringLiteral("g3_2"));
     QCOMPARE(rig.f().trainHome(), qint16(1065));
     QCOMPARE(rig.state.questionCount, qint16(10));
@@ -270,7 +275,7 @@ void TestDrillLayout::everyShowingStartsAfresh()
     QVERIFY(rig.running(DrillStage::Evaluation));
     QCOMPARE(rig.trainLeft(), 1065 + 3 * 1005);
 
-    rig.click(rig.button("settingsButton"));
+    rig.click(rig.button(DrillControl::SettingsButton));
     QCOMPARE(rig.navigator.currentId(), ScreenId::Grade);
     rig.navigator.moveTo(ScreenId::Drill);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -280,11 +285,11 @@ void TestDrillLayout::everyShowingStartsAfresh()
     QCOMPARE(rig.f().run(), 0);
     QVERIFY(!rig.f().locked());
     QCOMPARE(rig.trainLeft(), 1065);
-    QVERIFY(rig.label("scoreLabel").isEmpty());
-    QVERIFY(rig.label("runLabel").isEmpty());
+    QVERIFY(rig.label(DrillControl::ScoreLabel).isEmpty());
+    QVERIFY(rig.label(DrillControl::RunLabel).isEmpty());
     QVERIFY(!rig.anyRunning());
-    for (const char *hidden : {"correctMark", "wrongMark", "ring", "nextButton"})
-        QVERIFY2(!rig.shown(hidden), hidden);
+    for (const DrillControl hidden : {DrillControl::CorrectMark, DrillControl::WrongMark, DrillControl::Ring, DrillControl::NextButton})
+        QVERIFY2(!rig.shown(hidden), qPrintable(rig.window()->control(hidden)->objectName()));
 }
 
 void TestDrillLayout::drillStartErrors_data()

@@ -107,7 +107,7 @@ void TestDrillNotes::panelUnderTheBoard()
 
     // Every control of the designed area stays where the layout puts it.
     for (const LayoutRow &row : DrillLayout::table())
-        QVERIFY2(QRect(QPoint(0, 0), Designed).contains(window->control(row.key.name)->geometry()),
+        QVERIFY2(QRect(QPoint(0, 0), Designed).contains(window->control(DrillControl(row.key.index))->geometry()),
                  qPrintable(row.key.name));
 }
 
@@ -148,7 +148,7 @@ void TestDrillNotes::noteFromTheRingToTheNextQuestion()
         QVERIFY2(rig.running(DrillStage::Evaluation), qPrintable(at));
         QVERIFY2(noteShown(rig) == 0, qPrintable(at + ": a note before the ring"));
         QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-        QVERIFY2(rig.shown(QStringLiteral("ring")), qPrintable(at));
+        QVERIFY2(rig.shown(DrillControl::Ring), qPrintable(at));
         QVERIFY2(noteShown(rig) == rig.question(), qPrintable(at));
         seen.insert(rig.question());
 
@@ -164,7 +164,7 @@ void TestDrillNotes::noteFromTheRingToTheNextQuestion()
     QVERIFY(seen.size() >= 2);
     QCOMPARE(rig.f().finished(), passes);
     if (passes) {
-        QVERIFY(rig.shown(QStringLiteral("passBanner")));
+        QVERIFY(rig.shown(DrillControl::PassBanner));
         QVERIFY(!rig.next());
         rig.runFor(10);
         QCOMPARE(noteShown(rig), rig.question());
@@ -182,13 +182,13 @@ void TestDrillNotes::nextQuestionDuringASequence()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play(QStringLiteral("wwwww")), QString());
-    QVERIFY(rig.shown(QStringLiteral("burst")));
+    QVERIFY(rig.shown(DrillControl::Burst));
     QCOMPARE(noteShown(rig), 5);
     QVERIFY(rig.next());
     QCOMPARE(noteShown(rig), 0);
     rig.answer(true);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QVERIFY(rig.shown(QStringLiteral("burst")) || rig.shown(QStringLiteral("halvingNotice")));
+    QVERIFY(rig.shown(DrillControl::Burst) || rig.shown(DrillControl::HalvingNotice));
     QCOMPARE(noteShown(rig), 6);
 }
 
@@ -376,8 +376,8 @@ void TestDrillNotes::lateFailureLeavesThePanelEmpty()
     StderrCapture errors;
     QCOMPARE(rig.play(QStringLiteral("rw")), QString());
     QCOMPARE(rig.question(), 3);
-    QVERIFY(rig.shown(QStringLiteral("ring")));
-    QVERIFY(rig.shown(QStringLiteral("nextButton")));
+    QVERIFY(rig.shown(DrillControl::Ring));
+    QVERIFY(rig.shown(DrillControl::NextButton));
     QCOMPARE(noteShown(rig), 0);
     const QImage panel = notePanel(rig)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(panel.pixel(20, 40), NotePanel::Navy);

@@ -71,19 +71,19 @@ void TestDrillSequences::missLimitSequence()
     rig.answer(false);
     QCOMPARE(int(rig.f().score()), score);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    const QRect train = rig.image("train")->geometry();
+    const QRect train = rig.image(DrillControl::Train)->geometry();
     QCOMPARE(rig.trainLeft(), 6090);
-    QCOMPARE(train.x() + train.width(), rig.image("burst")->x());
-    QVERIFY(rig.shown("burst"));
-    QVERIFY(!rig.shown("halvingNotice"));
+    QCOMPARE(train.x() + train.width(), rig.image(DrillControl::Burst)->x());
+    QVERIFY(rig.shown(DrillControl::Burst));
+    QVERIFY(!rig.shown(DrillControl::HalvingNotice));
     QCOMPARE(rig.sound.names().mid(rig.sound.played.size() - 2), QStringList({"x.wav", "pan.wav"}));
     QCOMPARE(rig.f().misses(), 0);
-    QCOMPARE(rig.label("scoreLabel"), QString::number(score));
-    QVERIFY(rig.shown("nextButton"));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QString::number(score));
+    QVERIFY(rig.shown(DrillControl::NextButton));
 
     // A second later: the halving notice and its sound over the burst.
     QVERIFY(rig.runUntilIdle(DrillStage::HalvingNotice));
-    QVERIFY(rig.shown("burst") && rig.shown("halvingNotice"));
+    QVERIFY(rig.shown(DrillControl::Burst) && rig.shown(DrillControl::HalvingNotice));
     QCOMPARE(rig.sound.names().last(), QStringLiteral("dame.wav"));
     QCOMPARE(int(rig.f().score()), score);
     QCOMPARE(rig.trainLeft(), 6090);
@@ -91,11 +91,11 @@ void TestDrillSequences::missLimitSequence()
     // Then both go, the train goes home and the halved score is shown; nothing is played.
     const qsizetype sounds = rig.sound.played.size();
     QVERIFY(rig.runUntilIdle(DrillStage::Halving));
-    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
+    QVERIFY(!rig.shown(DrillControl::Burst) && !rig.shown(DrillControl::HalvingNotice));
     QCOMPARE(rig.trainLeft(), 1065);
     QCOMPARE(int(rig.f().score()), halved);
-    QCOMPARE(rig.label("scoreLabel"), QString::number(halved));
-    QCOMPARE(rig.label("runLabel"), QStringLiteral("０"));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QString::number(halved));
+    QCOMPARE(rig.label(DrillControl::RunLabel), QStringLiteral("０"));
     QCOMPARE(rig.sound.played.size(), sounds);
     QVERIFY(!rig.anyRunning());
     QVERIFY(ReportedErrors::list().isEmpty());
@@ -107,24 +107,24 @@ void TestDrillSequences::bonusShowsTheFullWidthFiveThenAnOrdinaryZero()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play("rrrrr"), QString());
-    QVERIFY(rig.shown("bonusBanner"));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("500"));
-    QCOMPARE(rig.label("runLabel"), QStringLiteral("５"));
+    QVERIFY(rig.shown(DrillControl::BonusBanner));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("500"));
+    QCOMPARE(rig.label(DrillControl::RunLabel), QStringLiteral("５"));
     QCOMPARE(rig.f().score(), qint16(1500));
     QCOMPARE(rig.f().run(), 0);
-    QVERIFY(rig.shown("nextButton"));
+    QVERIFY(rig.shown(DrillControl::NextButton));
     QCOMPARE(rig.sound.names(), QStringList(5, QStringLiteral("o.wav"))); // the bonus plays nothing
 
     QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
-    QVERIFY(!rig.shown("bonusBanner"));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1500"));
-    QCOMPARE(rig.label("runLabel"), QStringLiteral("0"));
+    QVERIFY(!rig.shown(DrillControl::BonusBanner));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("1500"));
+    QCOMPARE(rig.label(DrillControl::RunLabel), QStringLiteral("0"));
     QVERIFY(!rig.running(DrillStage::PassAfterBonus));
 
     QVERIFY(rig.next());
     rig.answer(true);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QCOMPARE(rig.label("runLabel"), QStringLiteral("１"));
+    QCOMPARE(rig.label(DrillControl::RunLabel), QStringLiteral("１"));
 }
 
 void TestDrillSequences::passReached_data()
@@ -144,22 +144,22 @@ void TestDrillSequences::passReached()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play(script), QString());
-    QVERIFY(!rig.shown("nextButton"));
+    QVERIFY(!rig.shown(DrillControl::NextButton));
     QVERIFY(rig.f().finished());
     QVERIFY(rig.f().locked());
-    QCOMPARE(rig.shown("passBanner"), !throughTheBonus);
+    QCOMPARE(rig.shown(DrillControl::PassBanner), !throughTheBonus);
 
     if (throughTheBonus) {
         // The bonus picture goes, the new score is shown, and after a pause the pass comes.
         QVERIFY(!rig.sound.names().contains("gokaku.wav"));
         QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
-        QVERIFY(!rig.shown("bonusBanner"));
-        QCOMPARE(rig.label("scoreLabel"), QStringLiteral("10000"));
-        QVERIFY(!rig.shown("passBanner"));
+        QVERIFY(!rig.shown(DrillControl::BonusBanner));
+        QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("10000"));
+        QVERIFY(!rig.shown(DrillControl::PassBanner));
         QVERIFY(rig.running(DrillStage::PassAfterBonus));
         QVERIFY(rig.runUntilIdle(DrillStage::PassAfterBonus));
     }
-    QVERIFY(rig.shown("passBanner"));
+    QVERIFY(rig.shown(DrillControl::PassBanner));
     QCOMPARE(rig.sound.names().count("gokaku.wav"), 1);
     QCOMPARE(rig.sound.names().last(), QStringLiteral("gokaku.wav"));
 
@@ -169,7 +169,7 @@ void TestDrillSequences::passReached()
     rig.answer(true);
     QVERIFY(!rig.anyRunning());
     QCOMPARE(rig.f().score(), qint16(10000));
-    QVERIFY(rig.shown("passBanner"));
+    QVERIFY(rig.shown(DrillControl::PassBanner));
     QVERIFY(ReportedErrors::list().isEmpty());
 }
 
@@ -192,7 +192,7 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play(to8400 + "rrrrr"), QString());
-    QVERIFY(rig.shown("bonusBanner") && rig.running(DrillStage::BonusEnd));
+    QVERIFY(rig.shown(DrillControl::BonusBanner) && rig.running(DrillStage::BonusEnd));
     QCOMPARE(rig.f().score(), qint16(9900));
 
     rig.runFor(answerAfter);
@@ -202,14 +202,14 @@ void TestDrillSequences::passedRunsTwiceWhenTheBonusEndsAfterThePass()
 
     QCOMPARE(rig.sound.names().count("gokaku.wav"), 2);
     QCOMPARE(rig.sound.names().last(), QStringLiteral("gokaku.wav"));
-    QVERIFY(rig.shown("passBanner"));
-    QVERIFY(!rig.shown("bonusBanner"));
-    QVERIFY(!rig.shown("nextButton"));
+    QVERIFY(rig.shown(DrillControl::PassBanner));
+    QVERIFY(!rig.shown(DrillControl::BonusBanner));
+    QVERIFY(!rig.shown(DrillControl::NextButton));
     QVERIFY(rig.f().finished());
     QVERIFY(rig.f().locked());
     QCOMPARE(rig.f().score(), qint16(10000));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("10000"));
-    QCOMPARE(rig.label("runLabel"), runText);
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("10000"));
+    QCOMPARE(rig.label(DrillControl::RunLabel), runText);
 }
 
 void TestDrillSequences::answeringDuringTheMissLimitSequence_data()
@@ -231,30 +231,30 @@ void TestDrillSequences::answeringDuringTheMissLimitSequence()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play("rrrrrwwwww"), QString()); // 1100 at the fifth wrong answer
-    QVERIFY(rig.shown("burst"));
+    QVERIFY(rig.shown(DrillControl::Burst));
 
     // The next question comes at once; the burst stays.
     const int before = rig.question();
     QVERIFY(rig.next());
     QCOMPARE(rig.question(), before % bank.count() + 1);
-    QCOMPARE(DrillBank::questionShown(rig.image("questionPicture")->picture()), rig.question());
-    QVERIFY(rig.shown("burst"));
+    QCOMPARE(DrillBank::questionShown(rig.image(DrillControl::QuestionPicture)->picture()), rig.question());
+    QVERIFY(rig.shown(DrillControl::Burst));
     rig.answer(right);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
     QCOMPARE(int(rig.f().score()), scoreMeanwhile);
-    QCOMPARE(rig.label("scoreLabel"), QString::number(scoreMeanwhile));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QString::number(scoreMeanwhile));
     QCOMPARE(rig.trainLeft(), walkerMeanwhile);
     QCOMPARE(rig.f().misses(), right ? 0 : 1);
-    QVERIFY(rig.shown("burst") && rig.shown("nextButton"));
+    QVERIFY(rig.shown(DrillControl::Burst) && rig.shown(DrillControl::NextButton));
 
     // The halving takes what the score holds when it comes and sends the train home.
     QVERIFY(rig.settle());
     QCOMPARE(int(rig.f().score()), scoreMeanwhile / 2);
-    QCOMPARE(rig.label("scoreLabel"), QString::number(scoreMeanwhile / 2));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QString::number(scoreMeanwhile / 2));
     QCOMPARE(rig.trainLeft(), 1065);
     QCOMPARE(rig.f().misses(), right ? 0 : 1);
-    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
-    QVERIFY(rig.shown("nextButton"));
+    QVERIFY(!rig.shown(DrillControl::Burst) && !rig.shown(DrillControl::HalvingNotice));
+    QVERIFY(rig.shown(DrillControl::NextButton));
 }
 
 void TestDrillSequences::answeringDuringTheBonus()
@@ -264,18 +264,18 @@ void TestDrillSequences::answeringDuringTheBonus()
     rig.open();
     QCOMPARE(rig.play("rrrrr"), QString());
     QVERIFY(rig.next());
-    QVERIFY(rig.shown("bonusBanner"));
+    QVERIFY(rig.shown(DrillControl::BonusBanner));
     rig.answer(false);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1400"));
-    QCOMPARE(rig.label("runLabel"), QStringLiteral("０"));
-    QVERIFY(rig.shown("bonusBanner") && rig.running(DrillStage::BonusEnd));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("1400"));
+    QCOMPARE(rig.label(DrillControl::RunLabel), QStringLiteral("０"));
+    QVERIFY(rig.shown(DrillControl::BonusBanner) && rig.running(DrillStage::BonusEnd));
 
     // The bonus stage redraws from the values it finds, the run in ordinary digits.
     QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
-    QVERIFY(!rig.shown("bonusBanner"));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1400"));
-    QCOMPARE(rig.label("runLabel"), QStringLiteral("0"));
+    QVERIFY(!rig.shown(DrillControl::BonusBanner));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("1400"));
+    QCOMPARE(rig.label(DrillControl::RunLabel), QStringLiteral("0"));
 }
 
 void TestDrillSequences::missLimitWhileTheBonusIsShown()
@@ -287,18 +287,18 @@ void TestDrillSequences::missLimitWhileTheBonusIsShown()
     QVERIFY(rig.next());
     rig.answer(false); // the fifth wrong answer, at once
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QVERIFY(rig.shown("bonusBanner") && rig.shown("burst"));
+    QVERIFY(rig.shown(DrillControl::BonusBanner) && rig.shown(DrillControl::Burst));
     QVERIFY(rig.running(DrillStage::BonusEnd) && rig.running(DrillStage::HalvingNotice));
 
     QVERIFY(rig.runUntilIdle(DrillStage::BonusEnd));
-    QVERIFY(!rig.shown("bonusBanner") && rig.shown("burst"));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("1500"));
+    QVERIFY(!rig.shown(DrillControl::BonusBanner) && rig.shown(DrillControl::Burst));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("1500"));
     QVERIFY(rig.settle());
-    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
+    QVERIFY(!rig.shown(DrillControl::Burst) && !rig.shown(DrillControl::HalvingNotice));
     QCOMPARE(rig.f().score(), qint16(750));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("750"));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("750"));
     QCOMPARE(rig.trainLeft(), 1065);
-    QVERIFY(rig.shown("nextButton"));
+    QVERIFY(rig.shown(DrillControl::NextButton));
 }
 
 void TestDrillSequences::passDuringTheMissLimitSequence()
@@ -307,24 +307,24 @@ void TestDrillSequences::passDuringTheMissLimitSequence()
     DrillRig rig(bank);
     rig.open();
     QCOMPARE(rig.play(to9900With4Wrong + "w"), QString());
-    QVERIFY(rig.shown("burst") && !rig.shown("halvingNotice"));
+    QVERIFY(rig.shown(DrillControl::Burst) && !rig.shown(DrillControl::HalvingNotice));
     QVERIFY(rig.next());
     rig.answer(true); // 10000, evaluated before the halving
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QVERIFY(rig.shown("passBanner"));
+    QVERIFY(rig.shown(DrillControl::PassBanner));
     QVERIFY(rig.f().finished());
 
     // The sequence plays on under the pass picture and halves the score; the drill stays over.
     QVERIFY(rig.settle());
     QCOMPARE(rig.sound.names().mid(rig.sound.played.size() - 3).count("dame.wav"), 1);
     QCOMPARE(rig.sound.names().mid(rig.sound.played.size() - 3).count("gokaku.wav"), 1);
-    QVERIFY(rig.shown("passBanner"));
-    QVERIFY(!rig.shown("burst") && !rig.shown("halvingNotice"));
+    QVERIFY(rig.shown(DrillControl::PassBanner));
+    QVERIFY(!rig.shown(DrillControl::Burst) && !rig.shown(DrillControl::HalvingNotice));
     QCOMPARE(rig.f().score(), qint16(5000));
-    QCOMPARE(rig.label("scoreLabel"), QStringLiteral("5000"));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("5000"));
     QVERIFY(rig.f().finished());
     QVERIFY(rig.f().locked());
-    QVERIFY(!rig.shown("nextButton"));
+    QVERIFY(!rig.shown(DrillControl::NextButton));
 }
 
 BUNPO_TEST_MAIN(TestDrillSequences)

@@ -4,9 +4,11 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/Program.h"
+#include "screens/drill/DrillLayout.h"
 #include "screens/drill/DrillScreen.h"
 #include "screens/grade/GradeLayout.h"
 #include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuLayout.h"
 #include "screens/menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
@@ -65,6 +67,27 @@ void writeDataFolder(const QString &base)
     }
 }
 
+// The button a click token ("menu:explain", "grade:3") names on the window of that screen;
+// null when the window is another screen's.
+PictureButton *buttonFor(ScreenWindow *w, const QString &token)
+{
+    const QString place = token.section(QLatin1Char(':'), 0, 0);
+    const QString what = token.section(QLatin1Char(':'), 1);
+    if (place == QLatin1String("menu"))
+        return w->button(what == QLatin1String("exit")      ? MenuControl::EndButton
+                         : what == QLatin1String("drill")   ? MenuControl::DrillButton
+                         : what == QLatin1String("explain") ? MenuControl::ExplainButton
+                         : what == QLatin1String("return")  ? MenuControl::ReturnButton
+                                                            : MenuControl::SettingsButton);
+    if (place == QLatin1String("drill"))
+        return w->button(what == QLatin1String("grade")  ? DrillControl::SettingsButton
+                         : what == QLatin1String("menu") ? DrillControl::ReturnButton
+                         : what == QLatin1String("exit") ? DrillControl::EndButton
+                                                         : DrillControl::ChoiceButton1); // "answer": the right choice
+    return what == QLatin1String("ok") ? w->button(GradeControl::ConfirmButton)
+                                       : w->button(GradeLayout::gradeButton(what.toInt()));
+}
+
 } // namespace
 
 class TestFlow : public QObject
@@ -108,7 +131,6 @@ void TestFlow::act(const QString &token)
     ScreenWindow *w = navigator.current() ? navigator.current()->window() : nullptr;
     QVERIFY2(w, qPrintable(QStringLiteral("no screen on show for ") + token));
     const QString place = token.section(QLatin1Char(':'), 0, 0);
-    const QString what = token.section(QLatin1Char(':'), 1);
     const QString expectedPlace = navigator.currentId() == ScreenId::Menu    ? QStringLiteral("menu")
                                   : navigator.currentId() == ScreenId::Drill ? QStringLiteral("drill")
                                                                              : QStringLiteral("grade");
@@ -118,21 +140,10 @@ void TestFlow::act(const QString &token)
     }
     QCOMPARE(place, expectedPlace);
 
-    QString button;
-    if (place == QLatin1String("menu"))
-        button = what == QLatin1String("exit")      ? QStringLiteral("endButton")
-                 : what == QLatin1String("drill")   ? QStringLiteral("drillButton")
-                 : what == QLatin1String("explain") ? QStringLiteral("explainButton")
-                                                    : QStringLiteral("settingsButton");
-    else if (place == QLatin1String("drill"))
-        button = what == QLatin1String("grade")  ? QStringLiteral("settingsButton")
-                 : what == QLatin1String("menu") ? QStringLiteral("returnButton")
-                 : what == QLatin1String("exit") ? QStringLiteral("endButton")
-                                                 : QStringLiteral("choiceButton1"); // "answer": the right choice
-    else
-        button = what == QLatin1String("ok") ? QStringLiteral("confirmButton") : QStringLiteral("gradeButton%1").arg(what.toInt());
+    PictureButton *button = buttonFor(w, token);
+    QVERIFY2(button, qPrintable(token));
     QVERIFY2(QTest::qWaitForWindowExposed(w), qPrintable(token));
-    QTest::mouseClick(w->button(button), Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 QString TestFlow::describe(const QStringList &titlesRead)
@@ -267,8 +278,9 @@ void TestFlow::moves()
 
 void TestFlow::doubleClicks_data()
 {
-    // After the clicks of `path` (as in moves()), a double click on a button of the screen on
-    // show, `at` pixels from its top-left corner; then the screen and state as describe() has them.
+    // After the clicks of `path` (as in moves()), a double click on the button of the screen on
+    // show that `button` names as a click of `path` would, `at` pixels from its top-left corner;
+    // then the screen and state as describe() has them.
     QTest::addColumn<QStringList>("path");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QPoint>("at");
@@ -276,15 +288,15 @@ void TestFlow::doubleClicks_data()
 
     // The first click changes the view or the screen, and another button lies where the second lands.
     QTest::newRow("return from the explanation, over the settings button")
-        << QStringList{"menu:explain"} << "returnButton" << QPoint(10, 20) << "menu | grade 1, returns to menu, visited 0";
+        << QStringList{"menu:explain"} << "menu:return" << QPoint(10, 20) << "menu | grade 1, returns to menu, visited 0";
     QTest::newRow("return from the explanation, over the drill button")
-        << QStringList{"menu:explain"} << "returnButton" << QPoint(110, 20) << "menu | grade 1, returns to menu, visited 0";
+        << QStringList{"menu:explain"} << "menu:return" << QPoint(110, 20) << "menu | grade 1, returns to menu, visited 0";
     QTest::newRow("decision on a grade screen opened from the menu")
-        << QStringList{"menu:grade", "grade:3"} << "confirmButton" << QPoint(44, 14) << "menu | grade 3, returns to menu, visited 1";
+        << QStringList{"menu:grade", "grade:3"} << "grade:ok" << QPoint(44, 14) << "menu | grade 3, returns to menu, visited 1";
     QTest::newRow("lower left of the drill's settings button")
-        << QStringList{"menu:drill"} << "settingsButton" << QPoint(2, 26) << "grade | grade 1, returns to drill, visited 1";
+        << QStringList{"menu:drill"} << "drill:grade" << QPoint(2, 26) << "grade | grade 1, returns to drill, visited 1";
     // The same button under both presses takes both.
-    QTest::newRow("a grade button") << QStringList{"menu:grade"} << "gradeButton3" << QPoint(80, 25)
+    QTest::newRow("a grade button") << QStringList{"menu:grade"} << "grade:3" << QPoint(80, 25)
                                     << "grade | grade 3, returns to menu, visited 1";
 }
 
@@ -305,7 +317,9 @@ void TestFlow::doubleClicks()
     Navigator &navigator = m_program->navigator();
     ScreenWindow *first = navigator.current()->window();
     QVERIFY(QTest::qWaitForWindowExposed(first));
-    const QPoint global = first->button(button)->mapToGlobal(at);
+    PictureButton *target = buttonFor(first, button);
+    QVERIFY2(target, qPrintable(button));
+    const QPoint global = target->mapToGlobal(at);
 
     auto windowOnShow = [&navigator]() -> QWindow * {
         return navigator.current() ? navigator.current()->window()->windowHandle() : nullptr;

@@ -8,12 +8,14 @@
 #include "app/Program.h"
 #include "screens/grade/GradeLayout.h"
 #include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuLayout.h"
 #include "screens/menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
+#include "widgets/BuiltinPicture.h"
 #include "widgets/BuiltinPictures.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
@@ -81,7 +83,7 @@ QString picturesShown(ScreenWindow *w)
             shown += QLatin1Char('p');
         else if (face.size() == QSize(163, 51) && corner == highlightedColour(n))
             shown += QLatin1Char('H');
-        else if (face == ScreenWindow::builtinPicture(Builtin::gradeButton(n)).toImage().convertToFormat(QImage::Format_RGB32))
+        else if (face == BuiltinPicture::load(Builtin::gradeButton(n)).toImage().convertToFormat(QImage::Format_RGB32))
             shown += QLatin1Char('.');
         else
             shown += QLatin1Char('?');
@@ -178,7 +180,7 @@ void TestGrade::openFromMenu()
     m_program->start();
     ScreenWindow *menu = m_program->menu().window();
     QVERIFY(menu);
-    QTest::mouseClick(menu->button(QStringLiteral("settingsButton")), Qt::LeftButton);
+    QTest::mouseClick(menu->button(MenuControl::SettingsButton), Qt::LeftButton);
     settle();
     QCOMPARE(screenName(m_program->navigator()), QStringLiteral("grade"));
     QVERIFY(QTest::qWaitForWindowExposed(gradeWindow()));
@@ -210,13 +212,13 @@ QPoint TestGrade::placeOf(const QString &token, QWidget **widget)
     if (token == QLatin1String("gap"))
         return QPoint(150, 73); // the one row between grade buttons 7 and 6
     if (token == QLatin1String("ok"))
-        return w->button(QStringLiteral("confirmButton"))->geometry().center();
+        return w->button(GradeControl::ConfirmButton)->geometry().center();
     if (token == QLatin1String("cancel"))
-        return w->button(QStringLiteral("cancelButton"))->geometry().center();
+        return w->button(GradeControl::CancelButton)->geometry().center();
     if (token == QLatin1String("easy"))
-        return w->image(QStringLiteral("easyHint"))->geometry().center();
+        return w->image(GradeControl::EasyHint)->geometry().center();
     if (token == QLatin1String("hard"))
-        return w->image(QStringLiteral("difficultHint"))->geometry().center();
+        return w->image(GradeControl::DifficultHint)->geometry().center();
     qFatal("unknown place %s", qPrintable(token));
 }
 
@@ -226,15 +228,15 @@ void TestGrade::step(const QString &token)
     if (token.startsWith(QLatin1String("click"))) { // click grade button N
         QTest::mouseClick(w->button(GradeLayout::gradeButton(token.mid(5).toInt())), Qt::LeftButton);
     } else if (token == QLatin1String("ok!")) {
-        QTest::mouseClick(w->button(QStringLiteral("confirmButton")), Qt::LeftButton);
+        QTest::mouseClick(w->button(GradeControl::ConfirmButton), Qt::LeftButton);
     } else if (token == QLatin1String("cancel!")) {
-        QTest::mouseClick(w->button(QStringLiteral("cancelButton")), Qt::LeftButton);
+        QTest::mouseClick(w->button(GradeControl::CancelButton), Qt::LeftButton);
     } else if (token == QLatin1String("tab")) {
         QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
     } else if (token == QLatin1String("space")) {
         QTest::keyClick(w->focusWidget(), Qt::Key_Space);
     } else if (token == QLatin1String("menu3")) { // the Menu screen's button to this screen
-        QTest::mouseClick(m_program->menu().window()->button(QStringLiteral("settingsButton")), Qt::LeftButton);
+        QTest::mouseClick(m_program->menu().window()->button(MenuControl::SettingsButton), Qt::LeftButton);
     } else {
         QWidget *widget = nullptr;
         const QPoint at = placeOf(token, &widget);
@@ -285,17 +287,17 @@ void TestGrade::firstSeen()
         if (n > 1 && n < 7) // edge to edge with the button below: no background between them
             QCOMPARE(button->geometry().bottom(), w->button(GradeLayout::gradeButton(n - 1))->geometry().top());
     }
-    QCOMPARE(w->button(QStringLiteral("confirmButton"))->toolTip(), QStringLiteral("Decision (Return)"));
-    QCOMPARE(w->button(QStringLiteral("cancelButton"))->toolTip(), QStringLiteral("Cancel (Esc)"));
-    QCOMPARE(w->button(QStringLiteral("confirmButton"))->accessibleName(), QStringLiteral("決定"));
-    QCOMPARE(w->button(QStringLiteral("cancelButton"))->accessibleName(), QStringLiteral("取消"));
+    QCOMPARE(w->button(GradeControl::ConfirmButton)->toolTip(), QStringLiteral("Decision (Return)"));
+    QCOMPARE(w->button(GradeControl::CancelButton)->toolTip(), QStringLiteral("Cancel (Esc)"));
+    QCOMPARE(w->button(GradeControl::ConfirmButton)->accessibleName(), QStringLiteral("決定"));
+    QCOMPARE(w->button(GradeControl::CancelButton)->accessibleName(), QStringLiteral("取消"));
     // Cancel on the left, confirm on the right, below the ladder.
-    QVERIFY(w->button(QStringLiteral("cancelButton"))->geometry().right() < w->button(QStringLiteral("confirmButton"))->geometry().left());
-    QVERIFY(w->button(QStringLiteral("confirmButton"))->geometry().top() > 374);
+    QVERIFY(w->button(GradeControl::CancelButton)->geometry().right() < w->button(GradeControl::ConfirmButton)->geometry().left());
+    QVERIFY(w->button(GradeControl::ConfirmButton)->geometry().top() > 374);
 
     // The hint areas are empty and cover the ladder's 難 (x 236..263, y 35..60) and 易 (y 338..363).
-    PictureLabel *hard = w->image(QStringLiteral("difficultHint"));
-    PictureLabel *easy = w->image(QStringLiteral("easyHint"));
+    PictureLabel *hard = w->image(GradeControl::DifficultHint);
+    PictureLabel *easy = w->image(GradeControl::EasyHint);
     QCOMPARE(hard->toolTip(), QStringLiteral("Difficult"));
     QCOMPARE(easy->toolTip(), QStringLiteral("Easy"));
     QVERIFY(!hard->hasPicture() && !easy->hasPicture());

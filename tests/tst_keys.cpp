@@ -7,11 +7,13 @@
 #include "app/Program.h"
 #include "screens/grade/GradeLayout.h"
 #include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuLayout.h"
 #include "screens/menu/MenuScreen.h"
 
 #include <QKeyEvent>
 
 #include <memory>
+#include <variant>
 
 namespace {
 
@@ -35,6 +37,10 @@ void send(ScreenWindow *w, QEvent::Type type, int key, Qt::KeyboardModifiers mod
 }
 
 } // namespace
+
+// The control that takes the focus first, by its screen's key; none: where the screen put it.
+using FocusOn = std::variant<std::monostate, DrillControl, GradeControl, MenuControl>;
+Q_DECLARE_METATYPE(FocusOn)
 
 class TestKeys : public QObject
 {
@@ -102,20 +108,20 @@ void TestKeys::passTime(float seconds)
 
 void TestKeys::reach(const QString &state)
 {
-    auto click = [this](const char *name) { shown()->button(QString::fromLatin1(name))->click(); };
+    auto click = [this](auto key) { shown()->button(key)->click(); };
     if (state.startsWith(QLatin1String("drill"))) {
-        click("drillButton");
+        click(MenuControl::DrillButton);
         // Question 1, whose right choice is 1.
         if (state != QLatin1String("drill"))
-            click("choiceButton1");
+            click(DrillControl::ChoiceButton1);
         if (state == QLatin1String("drill result"))
             passTime(1.5f);
     } else if (state.startsWith(QLatin1String("grade"))) {
-        click("settingsButton");
+        click(MenuControl::SettingsButton);
         if (state == QLatin1String("grade, 3 chosen"))
-            click("gradeButton3");
+            click(GradeControl::GradeButton3);
     } else if (state == QLatin1String("explanation")) {
-        click("explainButton");
+        click(MenuControl::ExplainButton);
     }
 }
 
@@ -144,14 +150,14 @@ QString TestKeys::seen() const
     switch (navigator.currentId()) {
     case ScreenId::Drill: {
         const DrillSession &f = m_program->drill().session();
-        const QString mark = w->image(QStringLiteral("correctMark"))->isVisible()   ? QStringLiteral("right")
-                             : w->image(QStringLiteral("wrongMark"))->isVisible() ? QStringLiteral("wrong")
+        const QString mark = w->image(DrillControl::CorrectMark)->isVisible()   ? QStringLiteral("right")
+                             : w->image(DrillControl::WrongMark)->isVisible() ? QStringLiteral("wrong")
                                                                                  : QStringLiteral("-");
         return QStringLiteral("drill q%1 score %2 misses %3 mark %4 next %5 focus %6")
             .arg(f.question())
             .arg(f.score())
             .arg(f.misses())
-            .arg(mark, w->button(QStringLiteral("nextButton"))->isVisible() ? QStringLiteral("on") : QStringLiteral("off"),
+            .arg(mark, w->button(DrillControl::NextButton)->isVisible() ? QStringLiteral("on") : QStringLiteral("off"),
                  focus);
     }
     case ScreenId::Grade: {
@@ -166,7 +172,7 @@ QString TestKeys::seen() const
     }
     case ScreenId::Menu:
         return QStringLiteral("menu %1 grade %2 focus %3")
-            .arg(w->image(QStringLiteral("explanation"))->isVisible() ? QStringLiteral("explanation") : QStringLiteral("buttons"))
+            .arg(w->image(MenuControl::Explanation)->isVisible() ? QStringLiteral("explanation") : QStringLiteral("buttons"))
             .arg(m_program->state().selectedGrade)
             .arg(focus);
     }
@@ -176,7 +182,7 @@ QString TestKeys::seen() const
 void TestKeys::keyOnScreen_data()
 {
     QTest::addColumn<QString>("state");   // menu, explanation, grade, "grade, 3 chosen", drill, drill answered, drill result
-    QTest::addColumn<QString>("focus");   // the control that has the focus first; empty: where the screen put it
+    QTest::addColumn<FocusOn>("focus");   // the control that has the focus first; empty: where the screen put it
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("press");   // tap, hold, or repeat (held since before)
@@ -191,64 +197,64 @@ void TestKeys::keyOnScreen_data()
     const QString nextQuestion = QStringLiteral("drill q2 score 100 misses 0 mark - next off focus %1");
 
     QTest::newRow("drill: 1 answers with choice 1")
-        << "drill" << "" << int(Qt::Key_1) << none << "tap" << rightShown.arg("choiceButton1");
+        << "drill" << FocusOn() << int(Qt::Key_1) << none << "tap" << rightShown.arg("choiceButton1");
     QTest::newRow("drill: keypad 2 answers wherever the focus is")
-        << "drill" << "settingsButton" << int(Qt::Key_2) << keypad << "tap" << wrongShown.arg("settingsButton");
+        << "drill" << FocusOn(DrillControl::SettingsButton) << int(Qt::Key_2) << keypad << "tap" << wrongShown.arg("settingsButton");
     QTest::newRow("drill: 4 with the focus on 戻る answers, not leaves")
-        << "drill" << "returnButton" << int(Qt::Key_4) << none << "tap" << wrongShown.arg("returnButton");
+        << "drill" << FocusOn(DrillControl::ReturnButton) << int(Qt::Key_4) << none << "tap" << wrongShown.arg("returnButton");
     QTest::newRow("drill: a held digit answers once")
-        << "drill" << "" << int(Qt::Key_2) << none << "hold" << wrongShown.arg("choiceButton1");
+        << "drill" << FocusOn() << int(Qt::Key_2) << none << "hold" << wrongShown.arg("choiceButton1");
     QTest::newRow("drill: a digit held since before the screen opened does nothing")
-        << "drill" << "" << int(Qt::Key_1) << none << "repeat" << waiting.arg("choiceButton1");
+        << "drill" << FocusOn() << int(Qt::Key_1) << none << "repeat" << waiting.arg("choiceButton1");
     QTest::newRow("drill: a digit while the answer is locked does nothing")
-        << "drill answered" << "" << int(Qt::Key_3) << none << "tap" << rightShown.arg("choiceButton1");
+        << "drill answered" << FocusOn() << int(Qt::Key_3) << none << "tap" << rightShown.arg("choiceButton1");
     QTest::newRow("drill: Ctrl+1 is no answer")
-        << "drill" << "" << int(Qt::Key_1) << int(Qt::ControlModifier) << "tap" << waiting.arg("choiceButton1");
-    QTest::newRow("drill: 5 is no answer") << "drill" << "" << int(Qt::Key_5) << none << "tap" << waiting.arg("choiceButton1");
+        << "drill" << FocusOn() << int(Qt::Key_1) << int(Qt::ControlModifier) << "tap" << waiting.arg("choiceButton1");
+    QTest::newRow("drill: 5 is no answer") << "drill" << FocusOn() << int(Qt::Key_5) << none << "tap" << waiting.arg("choiceButton1");
     QTest::newRow("drill: the next button has the focus, Space takes the next question")
-        << "drill result" << "" << int(Qt::Key_Space) << none << "tap" << nextQuestion.arg("choiceButton1");
+        << "drill result" << FocusOn() << int(Qt::Key_Space) << none << "tap" << nextQuestion.arg("choiceButton1");
     QTest::newRow("drill: → takes the next question from a choice button, the focus stays")
-        << "drill result" << "choiceButton3" << int(Qt::Key_Right) << none << "tap" << nextQuestion.arg("choiceButton3");
+        << "drill result" << FocusOn(DrillControl::ChoiceButton3) << int(Qt::Key_Right) << none << "tap" << nextQuestion.arg("choiceButton3");
     QTest::newRow("drill: N takes the next question, the focus back on choice 1")
-        << "drill result" << "" << int(Qt::Key_N) << none << "tap" << nextQuestion.arg("choiceButton1");
+        << "drill result" << FocusOn() << int(Qt::Key_N) << none << "tap" << nextQuestion.arg("choiceButton1");
     QTest::newRow("drill: N held takes one question")
-        << "drill result" << "" << int(Qt::Key_N) << none << "hold" << nextQuestion.arg("choiceButton1");
+        << "drill result" << FocusOn() << int(Qt::Key_N) << none << "hold" << nextQuestion.arg("choiceButton1");
     QTest::newRow("drill: N before the result does nothing")
-        << "drill answered" << "" << int(Qt::Key_N) << none << "tap" << rightShown.arg("choiceButton1");
+        << "drill answered" << FocusOn() << int(Qt::Key_N) << none << "tap" << rightShown.arg("choiceButton1");
     QTest::newRow("drill: → before the result goes on to the focused button, which passes the focus on")
-        << "drill answered" << "" << int(Qt::Key_Right) << none << "tap" << rightShown.arg("choiceButton2");
+        << "drill answered" << FocusOn() << int(Qt::Key_Right) << none << "tap" << rightShown.arg("choiceButton2");
     QTest::newRow("drill: Escape goes back to the menu")
-        << "drill answered" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus endButton";
+        << "drill answered" << FocusOn() << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus endButton";
 
     QTest::newRow("grade: 3 chooses grade 3, highlighted")
-        << "grade" << "" << int(Qt::Key_3) << none << "tap" << "grade 3 mark 3 highlighted 3";
+        << "grade" << FocusOn() << int(Qt::Key_3) << none << "tap" << "grade 3 mark 3 highlighted 3";
     QTest::newRow("grade: keypad 7 chooses the hardest")
-        << "grade" << "cancelButton" << int(Qt::Key_7) << keypad << "tap" << "grade 7 mark 7 highlighted 7";
+        << "grade" << FocusOn(GradeControl::CancelButton) << int(Qt::Key_7) << keypad << "tap" << "grade 7 mark 7 highlighted 7";
     QTest::newRow("grade: a second digit before cancel does nothing")
-        << "grade, 3 chosen" << "" << int(Qt::Key_5) << none << "tap" << "grade 3 mark 3 highlighted 1";
-    QTest::newRow("grade: 8 is no grade") << "grade" << "" << int(Qt::Key_8) << none << "tap" << "grade 1 mark - highlighted 1";
+        << "grade, 3 chosen" << FocusOn() << int(Qt::Key_5) << none << "tap" << "grade 3 mark 3 highlighted 1";
+    QTest::newRow("grade: 8 is no grade") << "grade" << FocusOn() << int(Qt::Key_8) << none << "tap" << "grade 1 mark - highlighted 1";
     QTest::newRow("grade: Return confirms whatever has the focus once a grade is chosen")
-        << "grade, 3 chosen" << "cancelButton" << int(Qt::Key_Return) << none << "tap" << "menu buttons grade 3 focus endButton";
+        << "grade, 3 chosen" << FocusOn(GradeControl::CancelButton) << int(Qt::Key_Return) << none << "tap" << "menu buttons grade 3 focus endButton";
     QTest::newRow("grade: keypad Enter confirms too")
-        << "grade, 3 chosen" << "gradeButton6" << int(Qt::Key_Enter) << keypad << "tap"
+        << "grade, 3 chosen" << FocusOn(GradeControl::GradeButton6) << int(Qt::Key_Enter) << keypad << "tap"
         << "menu buttons grade 3 focus endButton";
     QTest::newRow("grade: Escape withdraws the choice")
-        << "grade, 3 chosen" << "" << int(Qt::Key_Escape) << none << "tap" << "grade 3 mark - highlighted 1";
+        << "grade, 3 chosen" << FocusOn() << int(Qt::Key_Escape) << none << "tap" << "grade 3 mark - highlighted 1";
     QTest::newRow("grade: Escape with nothing chosen does nothing")
-        << "grade" << "" << int(Qt::Key_Escape) << none << "tap" << "grade 1 mark - highlighted 1";
+        << "grade" << FocusOn() << int(Qt::Key_Escape) << none << "tap" << "grade 1 mark - highlighted 1";
 
     QTest::newRow("menu: Escape leaves the explanation")
-        << "explanation" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus explainButton";
+        << "explanation" << FocusOn() << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus explainButton";
     QTest::newRow("menu: Escape in the menu view does nothing")
-        << "menu" << "" << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus endButton";
-    QTest::newRow("menu: digits do nothing") << "menu" << "" << int(Qt::Key_2) << none << "tap"
+        << "menu" << FocusOn() << int(Qt::Key_Escape) << none << "tap" << "menu buttons grade 1 focus endButton";
+    QTest::newRow("menu: digits do nothing") << "menu" << FocusOn() << int(Qt::Key_2) << none << "tap"
                                              << "menu buttons grade 1 focus endButton";
 }
 
 void TestKeys::keyOnScreen()
 {
     QFETCH(QString, state);
-    QFETCH(QString, focus);
+    QFETCH(FocusOn, focus);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, press);
@@ -256,8 +262,18 @@ void TestKeys::keyOnScreen()
 
     reach(state);
     QVERIFY(ReportedErrors::list().isEmpty());
-    if (!focus.isEmpty())
-        shown()->control(focus)->setFocus(Qt::TabFocusReason);
+    if (!std::holds_alternative<std::monostate>(focus)) {
+        QWidget *first = std::visit(
+            [this](auto control) -> QWidget * {
+                if constexpr (std::is_enum_v<decltype(control)>)
+                    return shown()->control(control);
+                else
+                    return nullptr;
+            },
+            focus);
+        QVERIFY2(first, "the control to focus first is not on the screen on show");
+        first->setFocus(Qt::TabFocusReason);
+    }
     pressKey(key, Qt::KeyboardModifiers(modifiers), press);
     QCOMPARE(seen(), after);
 }
@@ -271,7 +287,7 @@ void TestKeys::muteAcrossMoves()
     QCOMPARE(shown()->windowTitle(), QStringLiteral("メニュー") + muted);
 
     // Into the drill: still muted, and the drill runs as ever, silently.
-    shown()->button(QStringLiteral("drillButton"))->click();
+    shown()->button(MenuControl::DrillButton)->click();
     QCOMPARE(shown()->windowTitle(), QStringLiteral("ドリル") + muted);
     press(Qt::Key_1);
     passTime(1.5f);
@@ -289,7 +305,7 @@ void TestKeys::muteAcrossMoves()
     const int stopsBefore = m_sound.stops;
     press(Qt::Key_M);
     QCOMPARE(m_sound.stops, stopsBefore + 1);
-    shown()->button(QStringLiteral("settingsButton"))->click();
+    shown()->button(DrillControl::SettingsButton)->click();
     QCOMPARE(shown()->windowTitle(), QStringLiteral("ランク") + muted);
     press(Qt::Key_1);
     press(Qt::Key_Return);

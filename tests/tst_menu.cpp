@@ -11,6 +11,7 @@
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestMain.h"
+#include "widgets/BuiltinPicture.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
 #include "widgets/ScreenWindow.h"
@@ -27,17 +28,17 @@
 
 namespace {
 
-const QStringList controlNames = {QStringLiteral("endButton"), QStringLiteral("drillButton"), QStringLiteral("settingsButton"),
-                                  QStringLiteral("explainButton"), QStringLiteral("returnButton"), QStringLiteral("titleLettering"),
-                                  QStringLiteral("gradeRangeLettering"), QStringLiteral("explanation")};
+const MenuControl allControls[] = {MenuControl::EndButton,      MenuControl::DrillButton,    MenuControl::SettingsButton,
+                                   MenuControl::ExplainButton,  MenuControl::ReturnButton,   MenuControl::TitleLettering,
+                                   MenuControl::GradeRangeLettering, MenuControl::Explanation};
 
-// The visible controls, in a fixed order.
+// The names of the visible controls, in a fixed order.
 QString visibleControls(ScreenWindow *w)
 {
     QStringList shown;
-    for (const QString &name : controlNames)
-        if (w->control(name)->isVisible())
-            shown.append(name);
+    for (const MenuControl key : allControls)
+        if (w->control(key)->isVisible())
+            shown.append(w->control(key)->objectName());
     return shown.join(QLatin1Char(' '));
 }
 
@@ -116,30 +117,33 @@ void TestMenu::firstSeen()
     QCOMPARE(w->windowTitle(), QStringLiteral("メニュー"));
     QCOMPARE(w->size(), QSize(750, 523));
     QCOMPARE(visibleControls(w), QStringLiteral("endButton drillButton settingsButton explainButton titleLettering gradeRangeLettering"));
-    QCOMPARE(w->focusWidget(), w->button(QStringLiteral("endButton")));
+    QCOMPARE(w->focusWidget(), w->button(MenuControl::EndButton));
     QCOMPARE(m_pictures.loaded, QStringList()); // every picture of this screen is built in
 
     // The four buttons stand in one row along the bottom: explanation, settings, drill, end.
-    const QStringList row = {QStringLiteral("explainButton"), QStringLiteral("settingsButton"), QStringLiteral("drillButton"),
-                             QStringLiteral("endButton")};
-    for (qsizetype i = 1; i < row.size(); ++i)
+    const MenuControl row[] = {MenuControl::ExplainButton, MenuControl::SettingsButton, MenuControl::DrillButton,
+                               MenuControl::EndButton};
+    for (std::size_t i = 1; i < std::size(row); ++i)
         QVERIFY(w->button(row[i - 1])->geometry().right() < w->button(row[i])->geometry().left());
-    for (const QString &name : row)
-        QVERIFY(w->button(name)->geometry().bottom() < 523);
+    for (const MenuControl key : row)
+        QVERIFY(w->button(key)->geometry().bottom() < 523);
 
     // The tooltip, with the key that presses the button, and what a screen reader calls it.
-    const QList<std::tuple<const char *, const char *, const char *>> tooltips = {
-        {"endButton", "Exit", "終了"}, {"drillButton", "Drill", "練習"}, {"settingsButton", "Establish of drill grade", "設定"},
-        {"explainButton", "Explanation", "説明"}, {"returnButton", "Return (Esc)", "戻る"}};
-    for (const auto &[name, tip, accessibleName] : tooltips) {
-        QCOMPARE(w->button(QString::fromLatin1(name))->toolTip(), QString::fromLatin1(tip));
-        QCOMPARE(w->button(QString::fromLatin1(name))->accessibleName(), QString::fromUtf8(accessibleName));
+    const QList<std::tuple<MenuControl, const char *, const char *>> tooltips = {
+        {MenuControl::EndButton, "Exit", "終了"},
+        {MenuControl::DrillButton, "Drill", "練習"},
+        {MenuControl::SettingsButton, "Establish of drill grade", "設定"},
+        {MenuControl::ExplainButton, "Explanation", "説明"},
+        {MenuControl::ReturnButton, "Return (Esc)", "戻る"}};
+    for (const auto &[key, tip, accessibleName] : tooltips) {
+        QCOMPARE(w->button(key)->toolTip(), QString::fromLatin1(tip));
+        QCOMPARE(w->button(key)->accessibleName(), QString::fromUtf8(accessibleName));
     }
 
     // The images take their pictures' sizes.
-    QCOMPARE(w->image(QStringLiteral("titleLettering"))->size(), QSize(660, 58));
-    QCOMPARE(w->image(QStringLiteral("gradeRangeLettering"))->size(), QSize(167, 60));
-    QCOMPARE(w->image(QStringLiteral("explanation"))->size(), QSize(523, 468));
+    QCOMPARE(w->image(MenuControl::TitleLettering)->size(), QSize(660, 58));
+    QCOMPARE(w->image(MenuControl::GradeRangeLettering)->size(), QSize(167, 60));
+    QCOMPARE(w->image(MenuControl::Explanation)->size(), QSize(523, 468));
 
     // Tab order endButton to returnButton; the hidden returnButton is passed over.
     QStringList order;
@@ -177,7 +181,7 @@ void TestMenu::views()
     QFETCH(QStringList, after);
 
     ScreenWindow *w = menuWindow();
-    const QRect titleArea = w->image(QStringLiteral("titleLettering"))->geometry();
+    const QRect titleArea = w->image(MenuControl::TitleLettering)->geometry();
     for (qsizetype i = 0; i < clicks.size(); ++i) {
         QTest::mouseClick(w->button(clicks[i] == QLatin1Char('e') ? MenuControl::ExplainButton : MenuControl::ReturnButton), Qt::LeftButton);
         QCOMPARE(menuWindow(), w); // the screen stays
@@ -185,10 +189,10 @@ void TestMenu::views()
         QVERIFY2(seen == after[i], qPrintable(QStringLiteral("click %1: got \"%2\"").arg(i + 1).arg(seen)));
 
         // The explanation lies over the title lettering; its return button over it.
-        const bool explaining = w->image(QStringLiteral("explanation"))->isVisible();
+        const bool explaining = w->image(MenuControl::Explanation)->isVisible();
         QCOMPARE(w->childAt(titleArea.center())->objectName(), explaining ? QStringLiteral("explanation") : QStringLiteral("titleLettering"));
         if (explaining)
-            QCOMPARE(w->childAt(w->button(QStringLiteral("returnButton"))->geometry().center()), w->button(QStringLiteral("returnButton")));
+            QCOMPARE(w->childAt(w->button(MenuControl::ReturnButton)->geometry().center()), w->button(MenuControl::ReturnButton));
     }
     QCOMPARE(m_program->state().gradeReturnsTo, ScreenId::Menu);
     QCOMPARE(m_program->state().selectedGrade, qint16(1));
@@ -204,10 +208,10 @@ void TestMenu::keyboard()
         QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
     QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("explainButton"));
     QTest::keyClick(w->focusWidget(), Qt::Key_Return);
-    QTRY_VERIFY(w->image(QStringLiteral("explanation"))->isVisible());
+    QTRY_VERIFY(w->image(MenuControl::Explanation)->isVisible());
     QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("returnButton"));
     QTest::keyClick(w->focusWidget(), Qt::Key_Enter);
-    QTRY_VERIFY(!w->image(QStringLiteral("explanation"))->isVisible());
+    QTRY_VERIFY(!w->image(MenuControl::Explanation)->isVisible());
     QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("explainButton"));
 }
 
@@ -274,8 +278,8 @@ void TestMenu::explanationLanguages()
     QFETCH(QString, after);
 
     ScreenWindow *w = menuWindow();
-    PictureLabel *picture = w->image(QStringLiteral("explanation"));
-    PictureButton *returnButton = w->button(QStringLiteral("returnButton"));
+    PictureLabel *picture = w->image(MenuControl::Explanation);
+    PictureButton *returnButton = w->button(MenuControl::ReturnButton);
     const QStringList expected = after.split(QLatin1Char(' '));
     for (qsizetype i = 0; i < steps.size(); ++i) {
         switch (steps[i].toLatin1()) {
@@ -288,13 +292,13 @@ void TestMenu::explanationLanguages()
         const QString step = QStringLiteral("step %1 (%2)").arg(i + 1).arg(steps[i]);
         if (expected[i] == QLatin1String("-")) {
             QVERIFY2(!picture->isVisible(), qPrintable(step));
-            QVERIFY2(w->button(QStringLiteral("explainButton"))->isVisible(), qPrintable(step));
+            QVERIFY2(w->button(MenuControl::ExplainButton)->isVisible(), qPrintable(step));
             continue;
         }
         const bool japanese = expected[i] == QLatin1String("ja");
         QVERIFY2(picture->isVisible(), qPrintable(step));
         const QImage shown = picture->picture().toImage();
-        const QImage designed = ScreenWindow::builtinPicture(japanese ? QStringLiteral(":/pictures/menu/explanation.bmp")
+        const QImage designed = BuiltinPicture::load(japanese ? QStringLiteral(":/pictures/menu/explanation.bmp")
                                                                       : QStringLiteral(":/pictures/menu/explanation-en.bmp"),
                                                              w->devicePixelRatioF()).toImage();
         QVERIFY2(shown == designed, qPrintable(step));

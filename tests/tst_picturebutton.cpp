@@ -1,8 +1,10 @@
 // The picture button's keyboard: which key presses make a click, the key's auto-repeat
-// included, as the window system delivers them to the focused button.
+// included, as the window system delivers them to the focused button; and a window's bound
+// keys, which follow the same rule of a held key.
 
 #include "support/SystemInput.h"
 #include "support/TestMain.h"
+#include "widgets/ButtonKeys.h"
 #include "widgets/PictureButton.h"
 
 #include <QSignalSpy>
@@ -18,6 +20,8 @@ private Q_SLOTS:
 
     void keys_data();
     void keys();
+    void boundKeyHeldDown_data();
+    void boundKeyHeldDown();
 };
 
 void TestPictureButton::keys_data()
@@ -65,6 +69,43 @@ void TestPictureButton::keys()
     SystemInput::playKey([&window] { return window.windowHandle(); }, key, modifiers, script);
     QTest::qWait(150); // an animated click would land by now
     QCOMPARE(clicked.count(), clicks);
+}
+
+void TestPictureButton::boundKeyHeldDown_data()
+{
+    QTest::addColumn<QString>("script"); // see SystemInput::playKey
+    QTest::addColumn<int>("acts");
+
+    QTest::newRow("tapped") << "P.R" << 1;
+    QTest::newRow("held down") << "P.rp.rp.R" << 1;
+    QTest::newRow("held since before the window heard it") << "rp.rp.R" << 0;
+    // A release and a press in one millisecond are the key held, not let go and pressed again.
+    QTest::newRow("held, repeats not marked") << "P.x.x.R" << 1;
+    QTest::newRow("held since before, repeats not marked") << "x.x.R" << 0;
+    QTest::newRow("pressed again later") << "P.R.P.R" << 2;
+}
+
+// A key bound on the window acts once however long it is held, whether the window system
+// marks its repeats or not, wherever the focus lies.
+void TestPictureButton::boundKeyHeldDown()
+{
+    QFETCH(QString, script);
+    QFETCH(int, acts);
+
+    QWidget window;
+    window.resize(100, 60);
+    auto *button = new PictureButton(&window);
+    button->setGeometry(10, 10, 44, 42);
+    int acted = 0;
+    auto *keys = new ButtonKeys(&window);
+    keys->bind(Qt::Key_N, [&acted] { ++acted; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    button->setFocus();
+
+    SystemInput::playKey([&window] { return window.windowHandle(); }, Qt::Key_N, Qt::NoModifier, script);
+    QCOMPARE(acted, acts);
+    QVERIFY(ReportedErrors::list().isEmpty());
 }
 
 BUNPO_TEST_MAIN(TestPictureButton)

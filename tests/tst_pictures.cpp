@@ -4,6 +4,8 @@
 #include "screens/drill/DrillLayout.h"
 #include "support/HandMadeGif.h"
 #include "support/TestMain.h"
+#include "widgets/BuiltinPicture.h"
+#include "widgets/BuiltinPictures.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureLabel.h"
 
@@ -367,26 +369,36 @@ void TestPictures::twicePictureTakesTheLogicalSize()
 }
 
 // Moved to a screen of twice the density, the Drill window shows the built-in pictures drawn
-// for it; choices set at run time are not replaced by the built-in sample.
+// for it; pictures set at run time are not replaced by built-in ones, not even a data picture
+// with the very pixels of the built-in picture it replaced.
 void TestPictures::windowOnAnotherScreenTakesItsBuiltinPictures()
 {
     std::unique_ptr<ScreenWindow> window(DrillLayout::createWindow());
     QPixmap question(20, 8);
     question.fill(Qt::red);
-    window->image(QStringLiteral("choicesPicture"))->setPicture(question); // the choices, over the built-in sample
-    QCOMPARE(window->image(QStringLiteral("train"))->picture().devicePixelRatio(), 1.0);
+    window->image(DrillControl::ChoicesPicture)->setPicture(question); // the choices, over the built-in sample
+    // Copies, not the built-in pixmaps themselves: as a data folder's pictures would be.
+    const QPixmap burstCopy = QPixmap::fromImage(BuiltinPicture::load(Builtin::Burst).toImage());
+    const QPixmap faceCopy = QPixmap::fromImage(BuiltinPicture::load(Builtin::choiceButton(2)).toImage());
+    window->image(DrillControl::Burst)->setPicture(burstCopy);
+    window->button(DrillControl::ChoiceButton2)->setPicture(faceCopy);
+    QCOMPARE(window->image(DrillControl::Burst)->builtinPicture(), QString());
+    QCOMPARE(window->image(DrillControl::Train)->builtinPicture(), Builtin::Train);
+    QCOMPARE(window->image(DrillControl::Train)->picture().devicePixelRatio(), 1.0);
 
     window->showBuiltinPicturesFor(2.0);
-    const QPixmap train = window->image(QStringLiteral("train"))->picture();
+    const QPixmap train = window->image(DrillControl::Train)->picture();
     QCOMPARE(train.devicePixelRatio(), 2.0);
     QCOMPARE(train.deviceIndependentSize(), QSizeF(180, 84));
-    QCOMPARE(window->image(QStringLiteral("train"))->size(), QSize(180, 84));
-    QCOMPARE(window->button(QStringLiteral("choiceButton1"))->picture().devicePixelRatio(), 2.0);
-    QCOMPARE(window->image(QStringLiteral("choicesPicture"))->picture().cacheKey(), question.cacheKey());
+    QCOMPARE(window->image(DrillControl::Train)->size(), QSize(180, 84));
+    QCOMPARE(window->button(DrillControl::ChoiceButton1)->picture().devicePixelRatio(), 2.0);
+    QCOMPARE(window->image(DrillControl::ChoicesPicture)->picture().cacheKey(), question.cacheKey());
+    QCOMPARE(window->image(DrillControl::Burst)->picture().cacheKey(), burstCopy.cacheKey());
+    QCOMPARE(window->button(DrillControl::ChoiceButton2)->picture().cacheKey(), faceCopy.cacheKey());
 
     window->showBuiltinPicturesFor(1.0);
-    QCOMPARE(window->image(QStringLiteral("train"))->picture().devicePixelRatio(), 1.0);
-    QCOMPARE(window->image(QStringLiteral("train"))->picture().size(), QSize(180, 84));
+    QCOMPARE(window->image(DrillControl::Train)->picture().devicePixelRatio(), 1.0);
+    QCOMPARE(window->image(DrillControl::Train)->picture().size(), QSize(180, 84));
 }
 
 // The length check reads raw header fields, before and apart from Qt's own header check: any

@@ -111,33 +111,33 @@ void TestPictureText::builtBankSpeaksItsQuestions()
 
     ScreenWindow *w = drill.window();
     const QString first = QStringLiteral("わたしは　毎朝７じ（　）おきます。");
-    Heard question = heard(w->image(QStringLiteral("questionPicture")));
+    Heard question = heard(w->image(DrillControl::QuestionPicture));
     QCOMPARE(question.name, first);
     QCOMPARE(question.description, first);
     QCOMPARE(question.role, QAccessible::Graphic);
-    const Heard choices = heard(w->image(QStringLiteral("choicesPicture")));
+    const Heard choices = heard(w->image(DrillControl::ChoicesPicture));
     QCOMPARE(choices.name, QStringLiteral("１　に、２　で、３　を、４　が"));
     QCOMPARE(choices.description, choices.name);
     // The comment holds one choice a line, so each choice button is named after its choice,
     // and choice button 1, which has the focus, tells the question and all four.
-    QCOMPARE(heard(w->button(QStringLiteral("choiceButton3"))).name, QStringLiteral("解答３　を"));
-    QCOMPARE(heard(w->button(QStringLiteral("choiceButton3"))).role, QAccessible::Button);
-    QCOMPARE(w->focusWidget(), w->button(QStringLiteral("choiceButton1")));
-    QCOMPARE(heard(w->button(QStringLiteral("choiceButton1"))).description,
+    QCOMPARE(heard(w->button(DrillControl::ChoiceButton3)).name, QStringLiteral("解答３　を"));
+    QCOMPARE(heard(w->button(DrillControl::ChoiceButton3)).role, QAccessible::Button);
+    QCOMPARE(w->focusWidget(), w->button(DrillControl::ChoiceButton1));
+    QCOMPARE(heard(w->button(DrillControl::ChoiceButton1)).description,
              first + QStringLiteral("　１　に、２　で、３　を、４　が"));
 
     // The next question's text replaces the first's; the score label says what it shows.
     // (Qt raises the change events only while a screen reader listens: offscreen, never.)
-    w->button(QStringLiteral("choiceButton1"))->click();
+    w->button(DrillControl::ChoiceButton1)->click();
     clock.advance(1.5f);
     for (int tick = 0; tick < 3; ++tick)
         ErrorGuard::run([&] { drill.stage(DrillStage::Evaluation)->tick(); });
-    QCOMPARE(heard(w->label(QStringLiteral("scoreLabel"))).name, QStringLiteral("100"));
-    w->button(QStringLiteral("nextButton"))->click();
+    QCOMPARE(heard(w->label(DrillControl::ScoreLabel)).name, QStringLiteral("100"));
+    w->button(DrillControl::NextButton)->click();
     const QString second = QStringLiteral("図書館（　）本を　よみます。");
-    QCOMPARE(heard(w->image(QStringLiteral("questionPicture"))).name, second);
-    QCOMPARE(heard(w->image(QStringLiteral("choicesPicture"))).name, QStringLiteral("１　を、２　で、３　に、４　本屋へ"));
-    QCOMPARE(heard(w->button(QStringLiteral("choiceButton4"))).name, QStringLiteral("解答４　本屋へ"));
+    QCOMPARE(heard(w->image(DrillControl::QuestionPicture)).name, second);
+    QCOMPARE(heard(w->image(DrillControl::ChoicesPicture)).name, QStringLiteral("１　を、２　で、３　に、４　本屋へ"));
+    QCOMPARE(heard(w->button(DrillControl::ChoiceButton4)).name, QStringLiteral("解答４　本屋へ"));
 
     navigator.endProgram();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -177,12 +177,12 @@ void TestPictureText::commentOfADataPicture()
     DrillRig rig(bank);
     rig.open();
     QVERIFY(ReportedErrors::list().isEmpty());
-    PictureLabel *question = rig.image(QStringLiteral("questionPicture"));
+    PictureLabel *question = rig.image(DrillControl::QuestionPicture);
     QCOMPARE(question->picture().size(), QSize(4, 3));
     QCOMPARE(question->accessibleName(), name);
     QCOMPARE(question->accessibleDescription(), name);
     // The choices picture of the fixture is a PNG: it has no text.
-    QCOMPARE(rig.image(QStringLiteral("choicesPicture"))->accessibleName(), QString());
+    QCOMPARE(rig.image(DrillControl::ChoicesPicture)->accessibleName(), QString());
 }
 
 BUNPO_TEST_MAIN(TestPictureText)

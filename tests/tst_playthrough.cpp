@@ -10,7 +10,10 @@
 #include "platform/DataPictureLoader.h"
 #include "platform/MixingRandomSource.h"
 #include "platform/Stage.h"
+#include "screens/drill/DrillLayout.h"
 #include "screens/drill/DrillScreen.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/menu/MenuLayout.h"
 #include "support/FakeClock.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/TestMain.h"
@@ -32,7 +35,9 @@ private Q_SLOTS:
     void drillToThePass();
 
 private:
-    void click(const QString &button);
+    // The button of the screen on show by its key; a key of another screen finds none.
+    template <typename Key>
+    void click(Key button);
     // Lets time pass in ticks of 500 ms, as the stages' timers would.
     void passTime(float seconds);
     ScreenWindow *shown() const { return m_program->navigator().current()->window(); }
@@ -50,10 +55,12 @@ void TestPlaythrough::initTestCase()
              "the test bank has not been built: the build runs bunpo-bank on tests/bank");
 }
 
-void TestPlaythrough::click(const QString &button)
+template <typename Key>
+void TestPlaythrough::click(Key button)
 {
     PictureButton *target = shown()->button(button);
-    QVERIFY2(target->isVisible(), qPrintable(button));
+    QVERIFY2(target, qPrintable(QStringLiteral("a button of another screen than ") + shown()->objectName()));
+    QVERIFY2(target->isVisible(), qPrintable(target->objectName()));
     QTest::mouseClick(target, Qt::LeftButton);
 }
 
@@ -85,12 +92,12 @@ void TestPlaythrough::drillToThePass()
     QCOMPARE(shown()->objectName(), QStringLiteral("メニュー"));
 
     if (grade != 0) {
-        click(QStringLiteral("settingsButton")); // 設定
-        click(QStringLiteral("gradeButton%1").arg(grade));
-        click(QStringLiteral("confirmButton")); // 決定: back to the Menu
+        click(MenuControl::SettingsButton); // 設定
+        click(GradeLayout::gradeButton(grade));
+        click(GradeControl::ConfirmButton); // 決定: back to the Menu
         QCOMPARE(shown()->objectName(), QStringLiteral("メニュー"));
     }
-    click(QStringLiteral("drillButton")); // 練習
+    click(MenuControl::DrillButton); // 練習
     QCOMPARE(shown()->objectName(), QStringLiteral("ドリル"));
 
     const Grade chosen = *GradeCatalogue::lookup(grade == 0 ? 1 : grade);
@@ -104,7 +111,7 @@ void TestPlaythrough::drillToThePass()
     QSet<int> seen;
     int previous = 0;
     int answered = 0;
-    while (!shown()->image(QStringLiteral("passBanner"))->isVisible()) {
+    while (!shown()->image(DrillControl::PassBanner)->isVisible()) {
         QVERIFY2(++answered <= 200, "the drill never reached the pass");
         const int question = drill.session().question();
         QVERIFY(question >= 1 && question <= count);
@@ -113,22 +120,22 @@ void TestPlaythrough::drillToThePass()
         seen.insert(question);
         previous = question;
 
-        click(QStringLiteral("choiceButton%1").arg(answers[question]));
+        click(DrillLayout::choiceButton(answers[question]));
         passTime(5.0f); // the evaluation, and a bonus with the pass after it
-        if (!shown()->image(QStringLiteral("passBanner"))->isVisible())
-            click(QStringLiteral("nextButton")); // 次
+        if (!shown()->image(DrillControl::PassBanner)->isVisible())
+            click(DrillControl::NextButton); // 次
     }
 
     QVERIFY(drill.session().score() >= 10000);
     QVERIFY(drill.session().finished());
-    QVERIFY(!shown()->button(QStringLiteral("nextButton"))->isVisible());
+    QVERIFY(!shown()->button(DrillControl::NextButton)->isVisible());
     QVERIFY(m_sound.names().contains(QStringLiteral("gokaku.wav")));
     QVERIFY(!m_sound.names().contains(QStringLiteral("x.wav")));
     QVERIFY2(seen.size() >= qMin<int>(count, 2), "more than one question came up");
 
-    click(QStringLiteral("returnButton")); // 戻る
+    click(DrillControl::ReturnButton); // 戻る
     QCOMPARE(shown()->objectName(), QStringLiteral("メニュー"));
-    click(QStringLiteral("endButton")); // 終了
+    click(MenuControl::EndButton); // 終了
     QVERIFY(m_program->navigator().hasEnded());
     QVERIFY(ReportedErrors::list().isEmpty());
 }

@@ -186,7 +186,7 @@ void TestScreenReader::questionAndJudgements()
     // and run as the labels show them.
     rig.answer(true);
     QVERIFY(rig.runUntilIdle(DrillStage::Evaluation));
-    QCOMPARE(rig.window()->focusWidget(), rig.button(QStringLiteral("nextButton")));
+    QCOMPARE(rig.window()->focusWidget(), rig.button(DrillControl::NextButton));
     QCOMPARE(log.last(), QStringLiteral("nextButton: 正解。　答えは　１　は。　得点　100点、連続　１。"));
 
     // The next question: choice button 1 has it when the focus arrives, not the question before.
@@ -227,7 +227,7 @@ void TestScreenReader::bonusAndHalvingAreToldWithTheNextFocusMove()
     QCOMPARE(log.last(), QStringLiteral("nextButton: 不正解。　答えは　３　は。　得点　1100点、連続　０。　") +
                              DrillNarrator::missLimitWords());
     QVERIFY(rig.settle());
-    QCOMPARE(rig.label(QStringLiteral("scoreLabel")), QStringLiteral("550"));
+    QCOMPARE(rig.label(DrillControl::ScoreLabel), QStringLiteral("550"));
     QVERIFY(rig.next());
     QVERIFY(log.last().startsWith(QStringLiteral("choiceButton1: 得点が半分になりました。得点　550点。　")));
     // Told once: the answer after it hears only its own judgement.
@@ -314,7 +314,7 @@ void TestScreenReader::passIsToldOnTheFocusedControl()
     QCOMPARE(rig.play(script), QString());
     QVERIFY(rig.f().finished());
     // No 次, so no focus move: the choice button clicked last keeps the focus and tells it.
-    QVERIFY(!rig.shown(QStringLiteral("nextButton")));
+    QVERIFY(!rig.shown(DrillControl::NextButton));
     QWidget *focused = rig.window()->focusWidget();
     QCOMPARE(focused, rig.choice(rig.rightChoice()));
     const QString right = DrillNarrator::choiceNumber(rig.rightChoice());
@@ -325,7 +325,7 @@ void TestScreenReader::passIsToldOnTheFocusedControl()
         QCOMPARE(descriptionOf(focused), told.at(step).arg(right));
     }
     QVERIFY(rig.settle());
-    QVERIFY(rig.shown(QStringLiteral("passBanner")));
+    QVERIFY(rig.shown(DrillControl::PassBanner));
     QCOMPARE(rig.window()->focusWidget(), focused);
     QVERIFY(ReportedErrors::list().isEmpty());
 }

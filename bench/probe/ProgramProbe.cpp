@@ -14,8 +14,11 @@
 #include "platform/MixingRandomSource.h"
 #include "platform/Stage.h"
 #include "platform/SystemClock.h"
+#include "screens/drill/DrillLayout.h"
 #include "screens/drill/DrillScreen.h"
+#include "screens/grade/GradeLayout.h"
 #include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuLayout.h"
 #include "screens/menu/MenuScreen.h"
 #include "screens/SharedState.h"
 #include "widgets/PictureButton.h"
@@ -131,13 +134,15 @@ class Driver
 public:
     Driver(Program &program, SkippingClock &clock) : m_program(program), m_clock(clock) {}
 
-    PictureButton *button(Screen &screen, const char *name) const
+    template <typename Key>
+    PictureButton *button(Screen &screen, Key key) const
     {
-        return screen.window()->button(QString::fromLatin1(name));
+        return screen.window()->button(key);
     }
 
     // From the Menu (or the Drill) to the Drill, timed until its window has painted.
-    double moveToDrill(Screen &from, const char *drillButton)
+    template <typename Key>
+    double moveToDrill(Screen &from, Key drillButton)
     {
         PaintWatch watch;
         DrillScreen &drill = m_program.drill();
@@ -155,12 +160,12 @@ public:
         const qint16 correct = drill.session().rightChoice();
         const int choice = right ? correct : correct % 4 + 1;
         ScreenWindow *w = drill.window();
-        PictureLabel *mark = w->image(right ? QStringLiteral("correctMark") : QStringLiteral("wrongMark"));
+        PictureLabel *mark = w->image(right ? DrillControl::CorrectMark : DrillControl::WrongMark);
         PaintWatch watch;
         watch.arm(mark);
         QElapsedTimer started;
         started.start();
-        w->button(QStringLiteral("choiceButton%1").arg(choice))->click();
+        w->button(DrillLayout::choiceButton(choice))->click();
         return untilPainted(watch, started);
     }
 
@@ -177,11 +182,11 @@ public:
         }
         runEvents();
         if (drill.session().finished()) {
-            button(drill, "returnButton")->click();
+            button(drill, DrillControl::ReturnButton)->click();
             runEvents();
-            moveToDrill(m_program.menu(), "drillButton");
+            moveToDrill(m_program.menu(), MenuControl::DrillButton);
         } else {
-            button(drill, "nextButton")->click();
+            button(drill, DrillControl::NextButton)->click();
             runEvents();
         }
     }
@@ -194,13 +199,13 @@ private:
 void runDrill(Program &program, SkippingClock &clock)
 {
     Driver driver(program, clock);
-    ProbeReport::print("first_move_ms", driver.moveToDrill(program.menu(), "drillButton"));
+    ProbeReport::print("first_move_ms", driver.moveToDrill(program.menu(), MenuControl::DrillButton));
 
     std::vector<double> moves;
     for (int i = 0; i < 9; ++i) {
-        driver.button(program.drill(), "returnButton")->click();
+        driver.button(program.drill(), DrillControl::ReturnButton)->click();
         runEvents();
-        moves.push_back(driver.moveToDrill(program.menu(), "drillButton"));
+        moves.push_back(driver.moveToDrill(program.menu(), MenuControl::DrillButton));
     }
     ProbeReport::print("warm_move_ms", median(moves));
 
@@ -227,12 +232,12 @@ void runDrill(Program &program, SkippingClock &clock)
 
     // The Grade screen: the pointer goes from grade button to grade button, each move swapping
     // two pictures read from the title folder (button 1 starts highlighted: begin at 2).
-    driver.button(program.drill(), "settingsButton")->click();
+    driver.button(program.drill(), DrillControl::SettingsButton)->click();
     runEvents();
     ScreenWindow *grade = program.grade().window();
     std::vector<double> swaps;
     for (int i = 0; i < 60; ++i) {
-        PictureButton *target = grade->button(QStringLiteral("gradeButton%1").arg((i + 1) % 7 + 1));
+        PictureButton *target = grade->button(GradeLayout::gradeButton((i + 1) % 7 + 1));
         PaintWatch watch;
         watch.arm(target);
         QElapsedTimer started;

@@ -35,7 +35,7 @@ void Navigator::show(ScreenId target)
     Q_ASSERT(next);
     m_currentId = target;
     m_current = next;
-    next->show();
+    next->show(m_frames);
 }
 
 void Navigator::endProgram()

@@ -4,6 +4,7 @@
 
 #include "screens/ScreenId.h"
 #include "screens/ScreenMoves.h"
+#include "widgets/FramePlacement.h"
 
 #include <QObject>
 
@@ -43,4 +44,6 @@ private:
     Screen *m_current = nullptr;
     ScreenId m_currentId = ScreenId::Menu;
     bool m_ended = false;
+    // Where each screen's window stands on the desktop, with the frame the last one had.
+    FramePlacement m_frames;
 };

@@ -3,6 +3,7 @@
 #include "error/ErrorGuard.h"
 #include "platform/DataPictureLoader.h"
 #include "screens/drill/DrillLayout.h"
+#include "widgets/BuiltinPicture.h"
 #include "widgets/BuiltinPictures.h"
 
 #include <QCoreApplication>
@@ -40,10 +41,10 @@ void StartupWarmup::run()
         QFontMetrics(font).horizontalAdvance(QStringLiteral("0123456789０"));
     // Loading a built-in picture by path leaves it in the pixmap cache, where the Drill
     // screen's window finds it.
-    ScreenWindow::builtinPicture(DrillLayout::design().backgroundPicture);
+    BuiltinPicture::load(DrillLayout::design().backgroundPicture);
     for (const LayoutRow &row : DrillLayout::table())
         if (!row.picture.isEmpty())
-            ScreenWindow::builtinPicture(row.picture);
+            BuiltinPicture::load(row.picture);
     // The question pictures are decoded by content: the first one would load Qt's image
     // format plugins. A built-in GIF through the same decoder loads them now.
     DataPictureLoader::decode(Builtin::Train);

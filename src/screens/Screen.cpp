@@ -10,23 +10,29 @@ Screen::Screen(ScreenContext &ctx) : context(ctx)
 {
 }
 
-void Screen::show()
+void Screen::show(FramePlacement &frames)
 {
     m_window = createWindow();
+    m_caption = m_window->windowTitle();
     connect(m_window.data(), &ScreenWindow::closeBoxPressed, this, &Screen::closeBoxPressed);
     auto *keys = new ButtonKeys(m_window);
     keys->bind(Qt::Key_M, [this] { toggleMute(); });
     bindKeys(*keys);
-    m_window->showSoundMuted(context.sound.isMuted());
+    showMuteInCaption();
     load();
     // A load() that failed never gets here: the screen is never shown.
-    m_window->open();
+    m_window->open(frames);
 }
 
 void Screen::toggleMute()
 {
     context.sound.setMuted(!context.sound.isMuted());
-    m_window->showSoundMuted(context.sound.isMuted());
+    showMuteInCaption();
+}
+
+void Screen::showMuteInCaption()
+{
+    m_window->setWindowTitle(context.sound.isMuted() ? m_caption + QStringLiteral("（消音）") : m_caption);
 }
 
 void Screen::unload()

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class ButtonKeys;
+class FramePlacement;
 
 // One screen: an object that lives for the whole run and owns its fields, and a window with its
 // controls that exists only while the screen is loaded. Every showing creates the window anew in
@@ -41,9 +42,12 @@ protected:
 
 private:
     friend class Navigator;
-    void show();
+    void show(FramePlacement &frames);
     void unload();
     void toggleMute();
+    // The title says （消音） after the caption while the program's sound is muted.
+    void showMuteInCaption();
 
     QPointer<ScreenWindow> m_window;
+    QString m_caption; // the window's title as designed
 };

@@ -1,6 +1,7 @@
 #include "widgets/ButtonKeys.h"
 
 #include "error/ErrorGuard.h"
+#include "widgets/HeldKeys.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -40,8 +41,10 @@ bool ButtonKeys::eventFilter(QObject *, QEvent *event)
         return keyPressed(static_cast<QKeyEvent *>(event));
     if (event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->isAutoRepeat())
+        HeldKeys &held = HeldKeys::ofApplication();
+        if (held.isRepeat(key))
             return m_taken.contains(key->key());
+        held.noteRelease(key);
         return m_taken.remove(key->key());
     }
     return false;
@@ -57,7 +60,7 @@ bool ButtonKeys::keyPressed(const QKeyEvent *event)
             continue;
         // A key held down since before this window opened, or since its first press acted,
         // repeats here: it must not act again, nor press the focused control.
-        if (event->isAutoRepeat())
+        if (HeldKeys::ofApplication().isRepeat(event))
             return true;
         bool active = false;
         ErrorGuard::run([&] { active = !binding.active || binding.active(); });

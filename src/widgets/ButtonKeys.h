@@ -13,7 +13,7 @@ class QKeyEvent;
 class QWidget;
 
 // Keys that act on one screen window wherever its keyboard focus lies. A key acts once, on
-// its first press, while its condition holds; its auto-repeats never act, and its press,
+// its first press, while its condition holds; its repeats (HeldKeys) never act, and its press,
 // repeats and release go no further. A key whose condition does not hold goes on to the
 // focused control as usual. Keypad keys count as the main keyboard's; a key with Ctrl, Alt,
 // Shift or Meta is not a bound key.

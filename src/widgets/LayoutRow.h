@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <type_traits>
+#include <typeindex>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -25,9 +27,10 @@ struct ControlKey
     }
     template <typename Key>
         requires std::is_enum_v<Key>
-    ControlKey(Key key, QString roleName) : index(static_cast<int>(key)), name(std::move(roleName))
+    ControlKey(Key key, QString roleName) : type(typeid(Key)), index(static_cast<int>(key)), name(std::move(roleName))
     {
     }
+    std::type_index type; // the screen's control enum
     int index;
     QString name;
 };

@@ -1,7 +1,8 @@
 #include "widgets/PictureButton.h"
 
+#include "widgets/HeldKeys.h"
+
 #include <QGuiApplication>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,13 +16,25 @@ PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent)
 
 void PictureButton::setPicture(const QPixmap &picture)
 {
-    m_picture = picture;
+    m_shown.set(picture);
     update();
+}
+
+void PictureButton::setBuiltinPicture(const QString &resourcePath, qreal devicePixelRatio)
+{
+    m_shown.setBuiltin(resourcePath, devicePixelRatio);
+    update();
+}
+
+void PictureButton::showBuiltinPictureFor(qreal devicePixelRatio)
+{
+    if (m_shown.reloadFor(devicePixelRatio))
+        update();
 }
 
 QSize PictureButton::sizeHint() const
 {
-    return m_picture.isNull() ? QSize(16, 16) : m_picture.deviceIndependentSize().toSize();
+    return picture().isNull() ? QSize(16, 16) : picture().deviceIndependentSize().toSize();
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -29,12 +42,13 @@ void PictureButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setClipRect(rect());
     // Centred by the picture's logical size: a twice-density picture covers the same face.
-    const QSize picture = m_picture.deviceIndependentSize().toSize();
-    QPoint at((width() - picture.width()) / 2, (height() - picture.height()) / 2);
+    const QPixmap &face = picture();
+    const QSize size = face.deviceIndependentSize().toSize();
+    QPoint at((width() - size.width()) / 2, (height() - size.height()) / 2);
     if (isDown())
         at += QPoint(1, 1); // a pressed face sinks by a pixel
-    if (!m_picture.isNull())
-        painter.drawPixmap(at, m_picture);
+    if (!face.isNull())
+        painter.drawPixmap(at, face);
     if (hasFocus()) {
         QPen pen(Qt::white, 1, Qt::DotLine);
         painter.setPen(pen);
@@ -92,32 +106,12 @@ bool isPressKey(const QKeyEvent *event)
            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-// When each of those keys was last let go, over all buttons: a held key's repeats move on to
-// the button that takes the focus.
-QHash<int, quint64> &lastRelease()
-{
-    static QHash<int, quint64> moments;
-    return moments;
-}
-
-// Whether the key moment belongs to a held key's auto-repeat. The window system does not
-// always say so (under X11 a busy program may see a repeat as a release and a fresh press);
-// a press in the very millisecond of the key's last release is one all the same.
-bool isRepeat(const QKeyEvent *event)
-{
-    if (event->isAutoRepeat())
-        return true;
-    if (event->type() != QEvent::KeyPress || event->timestamp() == 0)
-        return false;
-    const auto released = lastRelease().constFind(event->key());
-    return released != lastRelease().cend() && *released == event->timestamp();
-}
-
 // The same key moment told as Space, which the button knows how to take: down when pressed,
 // clicked when let go, repeats ignored.
 QKeyEvent asSpace(const QKeyEvent *event)
 {
-    return QKeyEvent(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), isRepeat(event));
+    return QKeyEvent(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                     HeldKeys::ofApplication().isRepeat(event));
 }
 
 } // namespace
@@ -140,8 +134,7 @@ void PictureButton::keyReleaseEvent(QKeyEvent *event)
 {
     if (isPressKey(event)) {
         QKeyEvent space = asSpace(event);
-        if (event->timestamp() != 0)
-            lastRelease().insert(event->key(), event->timestamp());
+        HeldKeys::ofApplication().noteRelease(event);
         QAbstractButton::keyReleaseEvent(&space);
         event->setAccepted(space.isAccepted());
         return;

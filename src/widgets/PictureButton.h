@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/BuiltinPicture.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 
@@ -14,8 +16,15 @@ class PictureButton : public QAbstractButton
 public:
     explicit PictureButton(QWidget *parent);
 
+    // A face that is not a built-in picture: it stays when the window changes density.
     void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
+    // The built-in picture of this path at this density; it follows showBuiltinPictureFor().
+    void setBuiltinPicture(const QString &resourcePath, qreal devicePixelRatio);
+    // Loads the built-in face again for this density; any other face stays.
+    void showBuiltinPictureFor(qreal devicePixelRatio);
+    const QPixmap &picture() const { return m_shown.picture(); }
+    // The resource path of the built-in face; empty for any other picture.
+    const QString &builtinPicture() const { return m_shown.builtinPath(); }
 
     QSize sizeHint() const override;
 
@@ -32,7 +41,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    ShownPicture m_shown;
     // The moments of the last two presses taken, for telling whose double click it is.
     quint64 m_lastPress = 0;
     quint64 m_pressBefore = 0;

@@ -15,7 +15,25 @@ PictureLabel::PictureLabel(QWidget *parent) : QLabel(parent)
 
 void PictureLabel::setPicture(const QPixmap &picture)
 {
-    m_picture = picture;
+    m_shown.set(picture);
+    showPicture();
+}
+
+void PictureLabel::setBuiltinPicture(const QString &resourcePath, qreal devicePixelRatio)
+{
+    m_shown.setBuiltin(resourcePath, devicePixelRatio);
+    showPicture();
+}
+
+void PictureLabel::showBuiltinPictureFor(qreal devicePixelRatio)
+{
+    if (m_shown.reloadFor(devicePixelRatio))
+        showPicture();
+}
+
+void PictureLabel::showPicture()
+{
+    const QPixmap &picture = m_shown.picture();
     setPixmap(picture);
     if (!picture.isNull())
         resize(picture.deviceIndependentSize().toSize()); // a twice-density picture keeps its logical size

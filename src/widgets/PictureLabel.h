@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/BuiltinPicture.h"
+
 #include <QLabel>
 
 // An image control: shows a picture at one screen pixel per picture pixel (one logical pixel
@@ -13,9 +15,16 @@ class PictureLabel : public QLabel
 public:
     explicit PictureLabel(QWidget *parent);
 
+    // A picture that is not a built-in one: it stays when the window changes density.
     void setPicture(const QPixmap &picture);
-    bool hasPicture() const { return !m_picture.isNull(); }
-    const QPixmap &picture() const { return m_picture; }
+    // The built-in picture of this path at this density; it follows showBuiltinPictureFor().
+    void setBuiltinPicture(const QString &resourcePath, qreal devicePixelRatio);
+    // Loads the built-in picture on show again for this density; any other picture stays.
+    void showBuiltinPictureFor(qreal devicePixelRatio);
+    bool hasPicture() const { return !m_shown.picture().isNull(); }
+    const QPixmap &picture() const { return m_shown.picture(); }
+    // The resource path of the built-in picture on show; empty for any other picture.
+    const QString &builtinPicture() const { return m_shown.builtinPath(); }
 
 Q_SIGNALS:
     void clicked();
@@ -25,6 +34,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    void showPicture();
+
+    ShownPicture m_shown;
     bool m_pressed = false; // the left button went down on it
 };

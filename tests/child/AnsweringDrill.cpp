@@ -9,7 +9,9 @@
 #include "platform/MixingRandomSource.h"
 #include "platform/Stage.h"
 #include "platform/SystemClock.h"
+#include "screens/drill/DrillLayout.h"
 #include "screens/drill/DrillScreen.h"
+#include "screens/menu/MenuLayout.h"
 #include "screens/menu/MenuScreen.h"
 #include "screens/SharedState.h"
 #include "widgets/PictureButton.h"
@@ -23,7 +25,7 @@ namespace {
 void answer(DrillScreen &drill, bool right)
 {
     const qint16 correct = drill.session().rightChoice();
-    drill.window()->button(QStringLiteral("choiceButton%1").arg(right ? correct : correct % 4 + 1))->click();
+    drill.window()->button(DrillLayout::choiceButton(right ? correct : correct % 4 + 1))->click();
     QCoreApplication::processEvents();
 }
 
@@ -47,15 +49,15 @@ int main(int argc, char *argv[])
         return 1;
     QTimer::singleShot(0, &app, [&] {
         ErrorGuard::run([&] {
-            program.menu().window()->button(QStringLiteral("drillButton"))->click();
+            program.menu().window()->button(MenuControl::DrillButton)->click();
             QCoreApplication::processEvents();
             DrillScreen &drill = program.drill();
             answer(drill, true);
             QTimer::singleShot(1700, &app, [&] {
                 ErrorGuard::run([&] {
-                    drill.window()->button(QStringLiteral("nextButton"))->click();
+                    drill.window()->button(DrillControl::NextButton)->click();
                     answer(drill, false);
-                    drill.window()->button(QStringLiteral("endButton"))->click();
+                    drill.window()->button(DrillControl::EndButton)->click();
                 });
             });
         });

@@ -90,7 +90,7 @@ void MenuScreen::showExplanationIn(Explanation::Language language)
     ScreenWindow *w = window();
     m_language = language;
     // The picture is read when it is asked for, not when the screen opens.
-    w->showBuiltinPicture(MenuControl::Explanation, Explanation::picture(language));
+    w->image(MenuControl::Explanation)->setBuiltinPicture(Explanation::picture(language), w->devicePixelRatioF());
     w->image(MenuControl::Explanation)->setToolTip(Explanation::switchHint(language));
     // The focus stays on the return button while the language changes: its description
     // changes under it.
