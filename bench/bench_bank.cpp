@@ -1,6 +1,6 @@
 #include "bank/AnswerFileReader.h"
-#include "bank/DataFile.h"
 #include "bank/QuestionSelector.h"
+#include "platform/DataFile.h"
 #include "platform/MixingRandomSource.h"
 #include "platform/SystemClock.h"
 

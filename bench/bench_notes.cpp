@@ -5,15 +5,15 @@
 // decoded the note itself instead of taking the one decoded with its question.
 // make bench runs these at scale 1 and again at QT_SCALE_FACTOR=2.
 
-#include "app/AppContext.h"
+#include "screens/ScreenContext.h"
 #include "app/Navigator.h"
-#include "app/Screen.h"
-#include "app/SharedState.h"
+#include "screens/Screen.h"
+#include "screens/SharedState.h"
 #include "bank/AnswerFileReader.h"
-#include "bank/DataFile.h"
+#include "platform/DataFile.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
-#include "drill/DrillScreen.h"
+#include "screens/drill/DrillScreen.h"
 #include "platform/DataPictureLoader.h"
 #include "platform/MutableSoundPlayer.h"
 #include "platform/PictureFileCheck.h"
@@ -141,7 +141,7 @@ struct DrillOnTheNote
     MutableSoundPlayer sound{silent};
     DataPictureLoader pictures;
     Navigator navigator;
-    AppContext context;
+    ScreenContext context;
     DrillScreen drill;
     ElsewhereScreen elsewhere;
     qint16 count = 0;

@@ -2,12 +2,12 @@
 
 #include "ResidentMemory.h"
 
-#include "drill/DrillLayout.h"
-#include "drill/DrillScreen.h"
-#include "grade/GradeLayout.h"
-#include "menu/MenuLayout.h"
 #include "error/ErrorGuard.h"
 #include "platform/Stage.h"
+#include "screens/drill/DrillLayout.h"
+#include "screens/drill/DrillScreen.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/menu/MenuLayout.h"
 #include "widgets/PictureButton.h"
 #include "widgets/ScreenWindow.h"
 

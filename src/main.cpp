@@ -2,13 +2,13 @@
 #include "app/DrillCommandLine.h"
 #include "app/Navigator.h"
 #include "app/Program.h"
-#include "app/SharedState.h"
 #include "app/StartupWarmup.h"
 #include "error/ErrorGuard.h"
 #include "platform/DataPictureLoader.h"
 #include "platform/LoadableSoundPlayer.h"
 #include "platform/MixingRandomSource.h"
 #include "platform/SystemClock.h"
+#include "screens/SharedState.h"
 
 #include <QApplication>
 #include <QLoggingCategory>

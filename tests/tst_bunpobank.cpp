@@ -2,9 +2,9 @@
 // builder writes is what the program reads.
 
 #include "bank/AnswerFileReader.h"
-#include "bank/DataFile.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
+#include "platform/DataFile.h"
 #include "platform/DataPictureLoader.h"
 #include "support/TestMain.h"
 

@@ -1,8 +1,8 @@
-#include "app/SharedState.h"
 #include "bank/AnswerFileReader.h"
-#include "bank/DataFile.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
+#include "platform/DataFile.h"
+#include "screens/SharedState.h"
 #include "support/TestMain.h"
 
 #include <QDir>

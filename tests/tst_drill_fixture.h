@@ -3,14 +3,14 @@
 // Shared by the Drill screen's tests: a data folder of one grade, and the Drill screen with
 // fake services between two stub screens, with a simulated event loop for its stages.
 
-#include "app/AppContext.h"
 #include "app/Navigator.h"
-#include "app/Screen.h"
-#include "app/SharedState.h"
-#include "drill/DrillLayout.h"
-#include "drill/DrillScreen.h"
 #include "platform/MutableSoundPlayer.h"
 #include "platform/Stage.h"
+#include "screens/drill/DrillLayout.h"
+#include "screens/drill/DrillScreen.h"
+#include "screens/Screen.h"
+#include "screens/ScreenContext.h"
+#include "screens/SharedState.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
@@ -183,7 +183,7 @@ private:
 class StubScreen : public Screen
 {
 public:
-    StubScreen(AppContext &ctx, QString name) : Screen(ctx), m_name(std::move(name)) {}
+    StubScreen(ScreenContext &ctx, QString name) : Screen(ctx), m_name(std::move(name)) {}
     int loads = 0;
 
 protected:
@@ -352,7 +352,7 @@ public:
     RecordingPictureLoader pictures;
     SharedState state;
     Navigator navigator;
-    AppContext context;
+    ScreenContext context;
     DrillScreen drill;
     StubScreen menu;
     StubScreen grade;

@@ -9,7 +9,7 @@
 
 #include "tst_drill_fixture.h"
 
-#include "drill/NotePanel.h"
+#include "screens/drill/NotePanel.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 // The drill's rules on their own, without a window: answer sequences and the stage events
 // that follow them, against the score, run, misses and what each event says to show.
 
-#include "drill/DrillSession.h"
+#include "bank/DataPaths.h"
 #include "error/RuntimeError.h"
+#include "rules/DrillSession.h"
 
 #include <QTest>
 

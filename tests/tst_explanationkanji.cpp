@@ -24,7 +24,7 @@ void TestExplanationKanji::japaneseKeepsToGradeFourKanji()
         QSKIP(qPrintable(QStringLiteral("no kanji dictionary at %1 (%2; the Debian package kanjidic installs it)")
                              .arg(KanjiDictionary::defaultPath(), why)));
 
-    const QString name = QStringLiteral("src/menu/explanation-ja.txt");
+    const QString name = QStringLiteral("src/screens/menu/explanation-ja.txt");
     QFile file(QStringLiteral(BUNPO_SOURCE_DIR "/") + name);
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
 

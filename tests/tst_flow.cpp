@@ -4,12 +4,12 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/Program.h"
-#include "drill/DrillLayout.h"
-#include "drill/DrillScreen.h"
-#include "grade/GradeLayout.h"
-#include "grade/GradeScreen.h"
-#include "menu/MenuLayout.h"
-#include "menu/MenuScreen.h"
+#include "screens/drill/DrillLayout.h"
+#include "screens/drill/DrillScreen.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuLayout.h"
+#include "screens/menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"

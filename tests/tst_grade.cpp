@@ -6,10 +6,10 @@
 // the pointer is found by Qt itself, and a click at a new place moves the pointer there first.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "app/Program.h"
-#include "grade/GradeLayout.h"
-#include "grade/GradeScreen.h"
-#include "menu/MenuLayout.h"
-#include "menu/MenuScreen.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuLayout.h"
+#include "screens/menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"

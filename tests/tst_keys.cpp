@@ -5,10 +5,10 @@
 #include "tst_drill_fixture.h"
 
 #include "app/Program.h"
-#include "grade/GradeLayout.h"
-#include "grade/GradeScreen.h"
-#include "menu/MenuLayout.h"
-#include "menu/MenuScreen.h"
+#include "screens/grade/GradeLayout.h"
+#include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuLayout.h"
+#include "screens/menu/MenuScreen.h"
 
 #include <QKeyEvent>
 

@@ -4,8 +4,8 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "app/Program.h"
-#include "menu/MenuLayout.h"
-#include "menu/MenuScreen.h"
+#include "screens/menu/MenuLayout.h"
+#include "screens/menu/MenuScreen.h"
 #include "support/FakeClock.h"
 #include "support/RecordingPictureLoader.h"
 #include "support/RecordingSoundPlayer.h"
@@ -53,7 +53,7 @@ QString heard(QWidget *control)
 // key that switches languages at the end.
 QString explanationText(const QString &language)
 {
-    QFile file(QStringLiteral(BUNPO_SOURCE_DIR "/src/menu/explanation-%1.txt").arg(language));
+    QFile file(QStringLiteral(BUNPO_SOURCE_DIR "/src/screens/menu/explanation-%1.txt").arg(language));
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

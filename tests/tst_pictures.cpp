@@ -1,7 +1,7 @@
-#include "drill/DrillLayout.h"
 #include "error/RuntimeError.h"
 #include "platform/DataPictureLoader.h"
 #include "platform/PictureFileCheck.h"
+#include "screens/drill/DrillLayout.h"
 #include "support/HandMadeGif.h"
 #include "support/TestMain.h"
 #include "widgets/BuiltinPicture.h"

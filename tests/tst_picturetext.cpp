@@ -99,7 +99,7 @@ void TestPictureText::builtBankSpeaksItsQuestions()
     state.baseDir = out.path();
     state.selectedGrade = 1;
     Navigator navigator;
-    AppContext context{state, clock, random, mutableSound, pictures, navigator};
+    ScreenContext context{state, clock, random, mutableSound, pictures, navigator};
     DrillScreen drill(context);
     StubScreen menu(context, QStringLiteral("メニュー")), gradeScreen(context, QStringLiteral("ランク"));
     navigator.setScreen(ScreenId::Menu, &menu);

@@ -6,7 +6,7 @@
 
 #include "tst_drill_fixture.h"
 
-#include "drill/DrillNarrator.h"
+#include "screens/drill/DrillNarrator.h"
 #include "support/HandMadeGif.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DataFolder.h"
 
-#include "app/SharedState.h"
-#include "bank/DataFile.h"
+#include "platform/DataFile.h"
+#include "screens/SharedState.h"
 
 #include <QDir>
 #include <QFileInfo>

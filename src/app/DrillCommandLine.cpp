@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DrillCommandLine.h"
 
-#include "app/CommandLineHelp.h"
 #include "app/DataFolder.h"
+#include "platform/CommandLineHelp.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/Navigator.h"
 
-#include "app/Screen.h"
 #include "error/ErrorGuard.h"
+#include "screens/Screen.h"
 
 void Navigator::setScreen(ScreenId id, Screen *screen)
 {

@@ -2,8 +2,8 @@
 
 // The navigator: shows one screen at a time, moves between them and ends the program.
 
-#include "app/ScreenId.h"
-#include "app/ScreenMoves.h"
+#include "screens/ScreenId.h"
+#include "screens/ScreenMoves.h"
 #include "widgets/FramePlacement.h"
 
 #include <QObject>

@@ -1,13 +1,17 @@
 #include "app/Program.h"
 
-#include "drill/DrillScreen.h"
-#include "grade/GradeScreen.h"
-#include "menu/MenuScreen.h"
+#include "app/ErrorMessageBox.h"
+#include "error/ErrorGuard.h"
+#include "screens/drill/DrillScreen.h"
+#include "screens/grade/GradeScreen.h"
+#include "screens/menu/MenuScreen.h"
 
 Program::Program(const QString &baseDir, Clock &clock, RandomSource &random, SoundPlayer &sound,
                  PictureLoader &pictures)
     : m_sound(sound), m_context{m_state, clock, random, m_sound, pictures, m_navigator}
 {
+    // An error that ends the program is shown in a message box wherever its windows are seen.
+    ErrorGuard::setMessageShower(showErrorMessageBox);
     m_state.baseDir = baseDir;
     m_menu = std::make_unique<MenuScreen>(m_context);
     m_drill = std::make_unique<DrillScreen>(m_context);

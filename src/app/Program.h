@@ -2,10 +2,10 @@
 
 // The whole program: the shared state, the three screens and the navigator between them.
 
-#include "app/AppContext.h"
 #include "app/Navigator.h"
-#include "app/SharedState.h"
 #include "platform/MutableSoundPlayer.h"
+#include "screens/ScreenContext.h"
+#include "screens/SharedState.h"
 
 #include <memory>
 
@@ -34,7 +34,7 @@ private:
     SharedState m_state;
     Navigator m_navigator;
     MutableSoundPlayer m_sound;
-    AppContext m_context;
+    ScreenContext m_context;
     std::unique_ptr<MenuScreen> m_menu;
     std::unique_ptr<DrillScreen> m_drill;
     std::unique_ptr<GradeScreen> m_grade;

@@ -1,8 +1,8 @@
 #include "app/StartupWarmup.h"
 
-#include "drill/DrillLayout.h"
 #include "error/ErrorGuard.h"
 #include "platform/DataPictureLoader.h"
+#include "screens/drill/DrillLayout.h"
 #include "widgets/BuiltinPicture.h"
 #include "widgets/BuiltinPictures.h"
 

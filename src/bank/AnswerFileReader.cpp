@@ -1,7 +1,7 @@
 #include "bank/AnswerFileReader.h"
 
-#include "bank/DataFile.h"
 #include "error/RuntimeError.h"
+#include "platform/DataFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "bank/Sound.h"
+
 #include <QString>
 #include <utility>
-
-// The five sound effects of the sound folder.
-enum class Sound { Correct, Wrong, Burst, NoGood, Pass };
 
 // Forms every data path the program names: the base folder followed by a relative path that
 // begins with a backslash, spelled in lower case, numbers in plain decimal digits

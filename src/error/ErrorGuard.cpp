@@ -1,8 +1,6 @@
 #include "error/ErrorGuard.h"
 
-#include <QApplication>
-#include <QGuiApplication>
-#include <QMessageBox>
+#include <QByteArray>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,6 +13,7 @@ Reporter &currentReporter()
     return reporter;
 }
 bool s_ending = false;
+MessageShower s_messageShower = nullptr;
 } // namespace
 
 bool ending()
@@ -32,6 +31,11 @@ void report(const RuntimeError &error)
     currentReporter()(error);
 }
 
+void setMessageShower(MessageShower shower)
+{
+    s_messageShower = shower;
+}
+
 void reportAndExit(const RuntimeError &error)
 {
     s_ending = true;
@@ -41,14 +45,8 @@ void reportAndExit(const RuntimeError &error)
     const QByteArray line = QByteArrayLiteral("bunpo-drill: ") + text.toLocal8Bit() + '\n';
     std::fputs(line.constData(), stderr);
     std::fflush(stderr);
-    // Where no one can see a window (the offscreen and minimal platforms), a modal box would
-    // wait for ever: the line on standard error is the whole report there.
-    const QString platform = QGuiApplication::platformName();
-    const bool visible = platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
-    if (visible && qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("文法ドリル"), text, QMessageBox::Ok);
-        box.exec();
-    }
+    if (s_messageShower)
+        s_messageShower(text);
     // Ends at once: no further handler runs and nothing is written.
     std::_Exit(1);
 }

@@ -10,8 +10,8 @@
 // handlers (clicks, pointer movement, timer ticks, start-up) runs through ErrorGuard::run,
 // so no exception ever unwinds through Qt's own code.
 //
-// The program's reporter shows one modal message box titled with the program's name, prints
-// the same line on standard error and ends the program with status 1. Tests install a
+// The program's reporter prints the error's line on standard error, shows it in one modal message
+// box titled with the program's name and ends the program with status 1. Tests install a
 // reporter that records the error instead.
 namespace ErrorGuard {
 
@@ -21,8 +21,15 @@ using Reporter = std::function<void(const RuntimeError &)>;
 Reporter setReporter(Reporter reporter);
 void report(const RuntimeError &error);
 
-// The reporter used by the program itself.
+// The reporter used by the program itself: the line on standard error, the message where
+// someone can see it (see setMessageShower), then the end with status 1.
 void reportAndExit(const RuntimeError &error);
+
+// Shows the message of an error that ends the program, and returns when it has been read (the
+// program's message box). The program sets it when it builds its screens; without one, the line
+// on standard error is the whole report.
+using MessageShower = void (*)(const QString &message);
+void setMessageShower(MessageShower shower);
 
 // True while the program's reporter shows its message: the message box runs an event loop
 // of its own, and no handler of the program may run in it any more.

@@ -1,7 +1,7 @@
 #include "platform/DataPictureLoader.h"
 
-#include "bank/DataFile.h"
 #include "error/RuntimeError.h"
+#include "platform/DataFile.h"
 #include "platform/PictureDensity.h"
 #include "platform/PictureFileCheck.h"
 

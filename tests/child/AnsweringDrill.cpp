@@ -3,17 +3,17 @@
 // wrong, and ends through the drill's end button; the exit status says whether it got there.
 #include "app/Navigator.h"
 #include "app/Program.h"
-#include "app/SharedState.h"
-#include "drill/DrillLayout.h"
-#include "drill/DrillScreen.h"
 #include "error/ErrorGuard.h"
-#include "menu/MenuLayout.h"
-#include "menu/MenuScreen.h"
 #include "platform/DataPictureLoader.h"
 #include "platform/LoadableSoundPlayer.h"
 #include "platform/MixingRandomSource.h"
 #include "platform/Stage.h"
 #include "platform/SystemClock.h"
+#include "screens/drill/DrillLayout.h"
+#include "screens/drill/DrillScreen.h"
+#include "screens/menu/MenuLayout.h"
+#include "screens/menu/MenuScreen.h"
+#include "screens/SharedState.h"
 #include "widgets/PictureButton.h"
 
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "WaveCheck.h"
 
 #include "bank/AnswerFileReader.h"
-#include "bank/DataFile.h"
 #include "bank/DataPaths.h"
 #include "bank/GradeCatalogue.h"
 #include "error/RuntimeError.h"
+#include "platform/DataFile.h"
 #include "platform/DataPictureLoader.h"
 #include "platform/PictureDensity.h"
 

@@ -7,10 +7,10 @@
 // Exit status: 0 done (or the data folder is sound, or the banks cover what is required), 1 bad
 // source (or problems found, or too few points drilled), 2 usage.
 
-#include "app/CommandLineHelp.h"
 #include "BankBuilder.h"
 #include "BankChecker.h"
 #include "Coverage.h"
+#include "platform/CommandLineHelp.h"
 #include "SourceCheck.h"
 
 #include <QCommandLineParser>

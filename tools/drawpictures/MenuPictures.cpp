@@ -354,7 +354,7 @@ QImage gradeRange(int scale)
 
 // The explanation: sixteen lines of white Mincho on dark blue, 25 px apart with the first line
 // box at y 14 and a margin of 14 px; below the last line stays empty for the return button.
-// Each language's text is one file of the program's (src/menu), one line of the picture a
+// Each language's text is one file of the program's (src/screens/menu), one line of the picture a
 // line of the file, which the program also hands to screen readers.
 const QColor explanationBlue(0x33, 0x33, 0x99);
 constexpr int explanationLines = 16;
@@ -370,7 +370,7 @@ constexpr int explanationWidth = 523 - 2 * explanationMargin; // what a line may
     std::exit(1);
 }
 
-// The lines of an explanation text, as compiled in from src/ ("menu/explanation-ja.txt").
+// The lines of an explanation text, as compiled in from src/screens/ ("menu/explanation-ja.txt").
 QStringList explanationText(const QString& file)
 {
     QFile source(QStringLiteral(":/") + file);

@@ -1,6 +1,6 @@
 #include "platform/sound/MediaSoundPlayer.h"
 
-#include "bank/DataFile.h"
+#include "platform/DataFile.h"
 #include "platform/sound/BackendMediaPlayer.h"
 #include "platform/sound/PcmConverter.h"
 

@@ -1,9 +1,0 @@
-#include "app/SharedState.h"
-
-QString baseDirFrom(const QString &executableFolder)
-{
-    QString dir = executableFolder;
-    if (dir.endsWith(QLatin1Char('\\')) || dir.endsWith(QLatin1Char('/')))
-        dir.chop(1);
-    return dir;
-}
