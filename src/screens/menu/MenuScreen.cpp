@@ -81,8 +81,17 @@ void MenuScreen::showExplanation()
 
 void MenuScreen::switchLanguage()
 {
-    if (explaining())
-        showExplanationIn(Explanation::other(m_language));
+    if (!explaining())
+        return;
+    showExplanationIn(Explanation::other(m_language));
+    // A screen reader speaks a control's text when the focus lands on it, not when the text
+    // changes under the focus: the return button takes the focus again, so that the other
+    // language is heard at once.
+    QWidget *returnButton = window()->button(MenuControl::ReturnButton);
+    if (returnButton->hasFocus()) {
+        window()->setFocus(Qt::OtherFocusReason);
+        returnButton->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MenuScreen::showExplanationIn(Explanation::Language language)
