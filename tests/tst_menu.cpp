@@ -81,7 +81,6 @@ private Q_SLOTS:
     void explanationLanguages();
     void explanationHeardAsTheFocusLands_data();
     void explanationHeardAsTheFocusLands();
-    void switchedLanguageHeardAsTheFocusLandsAgain();
 
 private:
     ScreenWindow *menuWindow() { return m_program->menu().window(); }
@@ -354,28 +353,6 @@ void TestMenu::explanationHeardAsTheFocusLands()
     disconnect(watch);
     QVERIFY2(!landed.isEmpty(), "the focus did not move");
     QCOMPARE(landed.last(), QStringLiteral("returnButton: 戻る | ") + explanationText(QStringLiteral("ja")));
-}
-
-// The other language is heard when it comes: the focus lands on the return button again,
-// carrying the new text, whether E or a click on the picture switched it.
-void TestMenu::switchedLanguageHeardAsTheFocusLandsAgain()
-{
-    ScreenWindow *w = menuWindow();
-    QTest::mouseClick(w->button(MenuControl::ExplainButton), Qt::LeftButton);
-    QStringList landed;
-    const QMetaObject::Connection watch = connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
-        if (now)
-            landed.append(now->objectName() + QStringLiteral(": ") + heard(now));
-    });
-    QTest::keyClick(w->focusWidget(), Qt::Key_E);
-    QVERIFY2(!landed.isEmpty(), "E moved no focus");
-    QCOMPARE(landed.last(), QStringLiteral("returnButton: 戻る | ") + explanationText(QStringLiteral("en")));
-    landed.clear();
-    QTest::mouseClick(w->image(MenuControl::Explanation), Qt::LeftButton, {}, QPoint(200, 120));
-    disconnect(watch);
-    QVERIFY2(!landed.isEmpty(), "a click on the picture moved no focus");
-    QCOMPARE(landed.last(), QStringLiteral("returnButton: 戻る | ") + explanationText(QStringLiteral("ja")));
-    QCOMPARE(w->focusWidget(), w->button(MenuControl::ReturnButton));
 }
 
 BUNPO_TEST_MAIN(TestMenu)

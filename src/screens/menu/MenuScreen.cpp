@@ -81,17 +81,8 @@ void MenuScreen::showExplanation()
 
 void MenuScreen::switchLanguage()
 {
-    if (!explaining())
-        return;
-    showExplanationIn(Explanation::other(m_language));
-    // A screen reader speaks a control's text when the focus lands on it, not when the text
-    // changes under the focus: the return button takes the focus again, so that the other
-    // language is heard at once.
-    QWidget *returnButton = window()->button(MenuControl::ReturnButton);
-    if (returnButton->hasFocus()) {
-        window()->setFocus(Qt::OtherFocusReason);
-        returnButton->setFocus(Qt::OtherFocusReason);
-    }
+    if (explaining())
+        showExplanationIn(Explanation::other(m_language));
 }
 
 void MenuScreen::showExplanationIn(Explanation::Language language)
