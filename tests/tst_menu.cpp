@@ -49,16 +49,21 @@ QString heard(QWidget *control)
     return face ? face->text(QAccessible::Name) + QStringLiteral(" | ") + face->text(QAccessible::Description) : QString();
 }
 
-// The explanation as its text file in the source tree gives it, its lines joined, and the
-// key that switches languages at the end.
-QString explanationText(const QString &language)
+// The explanation as its text file in the source tree gives it, its lines joined.
+QString fileText(const QString &language)
 {
     QFile file(QStringLiteral(BUNPO_SOURCE_DIR "/src/screens/menu/explanation-%1.txt").arg(language));
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QString key = language == QLatin1String("ja") ? QStringLiteral("English: E.") : QStringLiteral("Japanese: E.");
-    return lines.join(QLatin1Char(' ')) + QLatin1Char(' ') + key;
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+}
+
+// What the return button tells in the view of that language: its text, then the other's.
+QString explanationText(const QString &language)
+{
+    if (language == QLatin1String("ja"))
+        return fileText(QStringLiteral("ja")) + QStringLiteral(" In English: ") + fileText(QStringLiteral("en"));
+    return fileText(QStringLiteral("en")) + QStringLiteral(" 日本語で： ") + fileText(QStringLiteral("ja"));
 }
 
 } // namespace
